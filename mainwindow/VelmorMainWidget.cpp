@@ -1,0 +1,25 @@
+#include "mainwindow/VelmorMainWidget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDebug>
+
+VelmorMainWidget::VelmorMainWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("VelmorMainWidget"));
+    resize(1035, 665);
+    setMinimumSize(1035, 665);
+    setStyleSheet(QStringLiteral("QWidget#VelmorMainWidget {\nbackground-color: rgb(0,0,0);\n}"));
+    setWindowTitle(QString());
+    setWindowTitle(QStringLiteral("Tavrin Player %1").arg(QStringLiteral("V1.20.0408")));
+}
+
+VelmorMainWidget::~VelmorMainWidget() = default;
+
+void VelmorMainWidget::closeEvent(QCloseEvent *event)
+{
+    qWarning() << "VelmorMainWidget::closeEvent" << __LINE__;
+    event->accept();
+    QCoreApplication::exit(0);
+}

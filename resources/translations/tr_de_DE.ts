@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+    <context>
+        <name>KoAppSettingDialog</name>
+        <message>
+            <source>English</source>
+            <translation>Englisch</translation>
+        </message>
+        <message>
+            <source>Japanese</source>
+            <translation>Japanisch</translation>
+        </message>
+        <message>
+            <source>俄文</source>
+            <translation>Russisch</translation>
+        </message>
+        <message>
+            <source>德文</source>
+            <translation>Deutsch</translation>
+        </message>
+        <message>
+            <source>意大利</source>
+            <translation>Italienisch</translation>
+        </message>
+        <message>
+            <source>简体中文</source>
+            <translation>Chinesisch (vereinfacht)</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>Chinesisch (traditionell)</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Spanisch</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+    <context>
+        <name>KoAppSettingDialog</name>
+        <message>
+            <source>English</source>
+            <translation>English</translation>
+        </message>
+        <message>
+            <source>Japanese</source>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>俄文</source>
+            <translation>Russian</translation>
+        </message>
+        <message>
+            <source>德文</source>
+            <translation>German</translation>
+        </message>
+        <message>
+            <source>意大利</source>
+            <translation>Italian</translation>
+        </message>
+        <message>
+            <source>简体中文</source>
+            <translation>Simplified Chinese</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>Traditional Chinese</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Spanish</translation>
+        </message>
+    </context>
+</TS>

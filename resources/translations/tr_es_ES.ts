@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+    <context>
+        <name>KoAppSettingDialog</name>
+        <message>
+            <source>English</source>
+            <translation>Inglés</translation>
+        </message>
+        <message>
+            <source>Japanese</source>
+            <translation>Japonés</translation>
+        </message>
+        <message>
+            <source>俄文</source>
+            <translation>Ruso</translation>
+        </message>
+        <message>
+            <source>德文</source>
+            <translation>Alemán</translation>
+        </message>
+        <message>
+            <source>意大利</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>简体中文</source>
+            <translation>Chino simplificado</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>Chino tradicional</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Español</translation>
+        </message>
+    </context>
+</TS>

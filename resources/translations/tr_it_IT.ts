@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+    <context>
+        <name>KoAppSettingDialog</name>
+        <message>
+            <source>English</source>
+            <translation>Inglese</translation>
+        </message>
+        <message>
+            <source>Japanese</source>
+            <translation>Giapponese</translation>
+        </message>
+        <message>
+            <source>俄文</source>
+            <translation>Russo</translation>
+        </message>
+        <message>
+            <source>德文</source>
+            <translation>Tedesco</translation>
+        </message>
+        <message>
+            <source>意大利</source>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>简体中文</source>
+            <translation>Cinese semplificato</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>Cinese tradizionale</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Spagnolo</translation>
+        </message>
+    </context>
+</TS>

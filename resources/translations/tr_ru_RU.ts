@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+    <context>
+        <name>KoAppSettingDialog</name>
+        <message>
+            <source>English</source>
+            <translation>Английский</translation>
+        </message>
+        <message>
+            <source>Japanese</source>
+            <translation>Японский</translation>
+        </message>
+        <message>
+            <source>俄文</source>
+            <translation>Русский</translation>
+        </message>
+        <message>
+            <source>德文</source>
+            <translation>Немецкий</translation>
+        </message>
+        <message>
+            <source>意大利</source>
+            <translation>Итальянский</translation>
+        </message>
+        <message>
+            <source>简体中文</source>
+            <translation>Китайский (упрощённый)</translation>
+        </message>
+        <message>
+            <source>繁体中文</source>
+            <translation>Китайский (традиционный)</translation>
+        </message>
+        <message>
+            <source>西班牙</source>
+            <translation>Испанский</translation>
+        </message>
+    </context>
+</TS>

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the player needs that are not installed yet.
+# Usage: tools/install-deps.sh [run|test]   (test adds the test tools)
+set -euo pipefail
+
+packages=(
+  # build
+  cmake g++ make pkg-config
+  qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
+  # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
+  fonts-noto-cjk libjs-leaflet
+  # sample recordings (real H.264 video)
+  ffmpeg
+)
+if [ "${1:-run}" = test ]; then
+  packages+=(
+    xvfb xauth imagemagick xdotool
+    libgtest-dev libbenchmark-dev
+    mpv
+  )
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
