@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Adds or updates translations in the eight .ts files.
+"""Writes the eight .ts files from the translation tables.
 
-Usage: ts_fill.py TABLE.tsv
-Each TABLE line: context<TAB>source<TAB>zh_CN<TAB>zh_TW<TAB>en_US<TAB>ja_JA<TAB>ru_RU<TAB>de_DE<TAB>it_IT<TAB>es_ES
-Existing entries with the same context and source are replaced; new contexts
-and messages are appended. Sources and translations may use \\n for a line end.
+Usage: ts_fill.py            (every tools/translations/*.tsv)
+Each table line: context<TAB>source<TAB>zh_CN<TAB>zh_TW<TAB>en_US<TAB>ja_JA<TAB>ru_RU<TAB>de_DE<TAB>it_IT<TAB>es_ES
+Lines starting with # are comments. Sources and translations may use \\n for
+a line end. The .ts files are derived: edit the tables, not the .ts files
+(after a merge, run this again instead of resolving them by hand).
 """
 import sys
 import xml.etree.ElementTree as ET
@@ -16,8 +17,6 @@ TS_DIR = Path(__file__).resolve().parents[2] / "resources" / "translations"
 
 def load(lang):
     path = TS_DIR / f"tr_{lang}.ts"
-    if path.exists():
-        return path, ET.parse(path)
     root = ET.Element("TS", version="2.1", language=lang)
     return path, ET.ElementTree(root)
 
@@ -34,13 +33,19 @@ def find_or_add(parent, tag, name=None):
 
 def main():
     rows = []
-    for line in Path(sys.argv[1]).read_text(encoding="utf-8").splitlines():
-        if not line.strip() or line.startswith("#"):
-            continue
-        cols = [c.replace("\\n", "\n") for c in line.split("\t")]
-        if len(cols) != 2 + len(LANGS):
-            sys.exit(f"bad row ({len(cols)} columns): {line}")
-        rows.append(cols)
+    seen = {}
+    for table in sorted(Path(__file__).resolve().parent.glob("*.tsv")):
+        for line in table.read_text(encoding="utf-8").splitlines():
+            if not line.strip() or line.startswith("#"):
+                continue
+            cols = [c.replace("\\n", "\n") for c in line.split("\t")]
+            if len(cols) != 2 + len(LANGS):
+                sys.exit(f"{table.name}: bad row ({len(cols)} columns): {line}")
+            key = (cols[0], cols[1])
+            if key in seen:
+                sys.exit(f"{table.name}: {key} is also in {seen[key]}")
+            seen[key] = table.name
+            rows.append(cols)
     for i, lang in enumerate(LANGS):
         path, tree = load(lang)
         root = tree.getroot()
