@@ -1,0 +1,295 @@
+#include "playback/PlayLabel.h"
+
+#include <QByteArray>
+#include <QDebug>
+#include <QMetaType>
+#include <QPointer>
+
+#include <mpv/client.h>
+
+#include <clocale>
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+// Property and option names in one place.
+const char *const kTimePos = "time-pos";
+const char *const kVideoZoom = "video-zoom";
+const char *const kVolume = "volume";
+
+// Called by libmpv from any of its threads: only hand the news to the GUI
+// thread, never touch libmpv or the widget here.
+void onMpvWakeup(void *ctx)
+{
+    emit static_cast<PlayLabel *>(ctx)->mpv_events();
+}
+
+} // namespace
+
+PlayLabel::PlayLabel(QWidget *parent)
+    : QLabel(parent)
+{
+    setStyleSheet(QStringLiteral("background:black"));
+    qRegisterMetaType<int64_t>("int64_t");
+
+    // libmpv refuses to start under a locale that writes numbers with a comma.
+    const char *numeric = std::setlocale(LC_NUMERIC, nullptr);
+    if (numeric == nullptr || std::strcmp(numeric, "C") != 0) {
+        qWarning() << "PlayLabel::PlayLabel" << 41 << "LC_NUMERIC was" << numeric;
+        std::setlocale(LC_NUMERIC, "C");
+    }
+
+    m_mpv = mpv_create();
+    if (m_mpv == nullptr)
+        throw std::runtime_error("can't create mpv instance");
+
+    int64_t wid = static_cast<int64_t>(winId());
+    mpv_set_option(m_mpv, "wid", MPV_FORMAT_INT64, &wid);
+    mpv_set_option_string(m_mpv, "hwdec", "no");
+    // OpenGL where a real GPU serves it, otherwise plain X11; the list must
+    // never end on an output that opens a window of its own (it would ignore
+    // "wid"), and the Vulkan probe is kept out: it has crashed X servers when
+    // several instances start at once.
+    mpv_set_option_string(m_mpv, "vo", "gpu,x11");
+    mpv_set_option_string(m_mpv, "gpu-api", "opengl");
+    // Mouse input stays with the display (double-click, wheel, context menu):
+    // the video window then neither takes pointer events nor hides the cursor.
+    mpv_set_option_string(m_mpv, "input-cursor", "no");
+    mpv_set_option_string(m_mpv, "cursor-autohide", "no");
+
+    mpv_observe_property(m_mpv, 0, kTimePos, MPV_FORMAT_DOUBLE);
+    mpv_observe_property(m_mpv, 0, "track-list", MPV_FORMAT_NODE);
+    mpv_observe_property(m_mpv, 0, "chapter-list", MPV_FORMAT_NODE);
+    // Connected before the callback is registered: libmpv calls it only once
+    // until the queue is next read, so a wakeup emitted into an unconnected
+    // signal would leave the label deaf for good.
+    connect(this, &PlayLabel::mpv_events, this, &PlayLabel::on_mpv_events, Qt::QueuedConnection);
+    mpv_set_wakeup_callback(m_mpv, onMpvWakeup, this);
+
+    if (mpv_initialize(m_mpv) < 0) {
+        mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+        mpv_terminate_destroy(m_mpv);
+        m_mpv = nullptr;
+        throw std::runtime_error("mpv failed to initialize");
+    }
+
+    setFocus(Qt::OtherFocusReason);
+}
+
+PlayLabel::~PlayLabel()
+{
+    if (m_mpv != nullptr) {
+        // Detached first, so that no wakeup can reach a label being destroyed.
+        mpv_set_wakeup_callback(m_mpv, nullptr, nullptr);
+        mpv_terminate_destroy(m_mpv);
+        m_mpv = nullptr;
+    }
+}
+
+void PlayLabel::setOption(const char *name, const QString &value)
+{
+    if (m_mpv == nullptr)
+        return;
+    mpv_set_option_string(m_mpv, name, value.toLocal8Bit().constData());
+}
+
+void PlayLabel::command(const QByteArray &a, const QByteArray &b, const QByteArray &c)
+{
+    if (m_mpv == nullptr)
+        return;
+    const char *args[4] = {a.constData(), nullptr, nullptr, nullptr};
+    if (!b.isNull()) {
+        args[1] = b.constData();
+        if (!c.isNull())
+            args[2] = c.constData();
+    }
+    mpv_command_async(m_mpv, 0, args);
+}
+
+void PlayLabel::on_file_close()
+{
+    if (m_mpv == nullptr)
+        return;
+    qWarning() << "PlayLabel::on_file_close" << 313;
+    command("stop");
+    m_zoomValue = 0.0f;
+    on_file_Scale(m_keepRatio);
+}
+
+void PlayLabel::on_file_open(QString path)
+{
+    if (m_mpv == nullptr)
+        return;
+    qWarning() << "PlayLabel::on_file_open" << 303;
+    command("loadfile", path.toUtf8());
+}
+
+void PlayLabel::on_file_contiue()
+{
+    qWarning() << "PlayLabel::on_file_contiue" << 282;
+    setOption("pause", QStringLiteral("no"));
+}
+
+void PlayLabel::on_file_pause()
+{
+    qWarning() << "PlayLabel::on_file_pause" << 274;
+    setOption("pause", QStringLiteral("yes"));
+}
+
+void PlayLabel::on_file_Scale(bool isKeepRatio)
+{
+    qWarning() << "PlayLabel::on_file_Scale" << 235;
+    m_keepRatio = isKeepRatio;
+    // Not keeping the ratio stretches the picture over the whole display; the
+    // base zoom is 0 either way.
+    qWarning() << "keep ration = " << 0 << "keepaspect" << isKeepRatio;
+    setOption("keepaspect", isKeepRatio ? QStringLiteral("yes") : QStringLiteral("no"));
+    setOption(kVideoZoom, QStringLiteral("0"));
+}
+
+void PlayLabel::applyZoom(float value)
+{
+    setOption(kVideoZoom, QString::number(value, 'g', 6));
+}
+
+bool PlayLabel::on_file_zoom_in()
+{
+    m_zoomValue += 0.5f;
+    qWarning() << "zoomvalue = " << m_zoomValue;
+    if (m_zoomValue > 3.0f) {
+        m_zoomValue = 3.0f;
+        return false;
+    }
+    applyZoom(m_zoomValue);
+    return true;
+}
+
+bool PlayLabel::on_file_zoom_out()
+{
+    m_zoomValue -= 0.5f;
+    qWarning() << "zoomvalue = " << m_zoomValue;
+    if (m_zoomValue < 0.0f) {
+        m_zoomValue = 0.0f;
+        return false;
+    }
+    if (m_zoomValue == 0.0f) {
+        on_file_Scale(m_keepRatio);
+        return true;
+    }
+    applyZoom(m_zoomValue);
+    return true;
+}
+
+void PlayLabel::on_file_Speed(float speed)
+{
+    qWarning() << "PlayLabel::on_file_Speed" << 228;
+    setOption("speed", QString::number(speed, 'g', 6));
+}
+
+void PlayLabel::on_file_volume(int volume)
+{
+    if (volume == m_volume)
+        return;
+    qWarning() << "PlayLabel::on_file_volume" << 188;
+    qWarning() << "set volume to " << volume;
+    m_volume = volume;
+    setOption(kVolume, QString::number(volume));
+}
+
+void PlayLabel::on_file_Mute(bool bMute)
+{
+    qWarning() << "PlayLabel::on_file_Mute" << 154;
+    if (bMute) {
+        setOption(kVolume, QStringLiteral("0"));
+        m_muted = true;
+    } else {
+        setOption(kVolume, QString::number(m_volume));
+        m_muted = false;
+    }
+}
+
+void PlayLabel::on_file_Mute()
+{
+    qWarning() << "PlayLabel::on_file_Mute" << 169;
+    on_file_Mute(!m_muted);
+}
+
+void PlayLabel::on_file_seek(int seconds)
+{
+    if (m_mpv == nullptr)
+        return;
+    qWarning() << "PlayLabel::on_file_seek" << 292;
+    command("seek", QString::number(seconds).toLatin1(), "absolute");
+}
+
+void PlayLabel::get_length_string()
+{
+    qWarning() << "PlayLabel::get_length_string" << 221;
+    command("length");
+}
+
+void PlayLabel::set_shot_Path(QString path)
+{
+    Q_UNUSED(path);
+    setOption("screenshot-template", QStringLiteral("E:/mpv-screenshot-%f-%p"));
+}
+
+void PlayLabel::shotImage(QString filepath)
+{
+    command("screenshot-to-file", filepath.toUtf8());
+}
+
+void PlayLabel::on_mpv_events()
+{
+    // A signal handler may delete this label; stop draining then.
+    QPointer<PlayLabel> guard(this);
+    while (guard && m_mpv != nullptr) {
+        const mpv_event *event = mpv_wait_event(m_mpv, 0.0);
+        if (event->event_id == MPV_EVENT_NONE || event->event_id == MPV_EVENT_SHUTDOWN)
+            break;
+        dispatchMpvEvent(event);
+    }
+}
+
+void PlayLabel::dispatchMpvEvent(const mpv_event *event)
+{
+    if (event->event_id != MPV_EVENT_FILE_LOADED && event->event_id != MPV_EVENT_PROPERTY_CHANGE)
+        qWarning("event->event_id %d", int(event->event_id));
+
+    switch (event->event_id) {
+    case MPV_EVENT_COMMAND_REPLY:
+        emit sigCommandReplay();
+        break;
+    case MPV_EVENT_END_FILE:
+        emit sigPlayFinish();
+        break;
+    case MPV_EVENT_FILE_LOADED: {
+        int64_t filesize = 0;
+        int64_t width = 0;
+        int64_t height = 0;
+        mpv_get_property(m_mpv, "file-size", MPV_FORMAT_INT64, &filesize);
+        mpv_get_property(m_mpv, "width", MPV_FORMAT_INT64, &width);
+        mpv_get_property(m_mpv, "height", MPV_FORMAT_INT64, &height);
+        emit sigUpdateFileAttribute(filesize, int(width), int(height));
+        double duration = 0.0;
+        int ret = mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration);
+        qWarning() << "duration is " << duration << " and ret is " << ret << "filesize is " << filesize
+                   << "width = " << width << "height = " << height;
+        emit sigSetVideoRange(float(duration));
+        break;
+    }
+    case MPV_EVENT_PLAYBACK_RESTART:
+        emit sigPlaybackRestart();
+        break;
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto *prop = static_cast<const mpv_event_property *>(event->data);
+        if (prop != nullptr && prop->name != nullptr && std::strcmp(prop->name, kTimePos) == 0 &&
+            prop->format == MPV_FORMAT_DOUBLE && prop->data != nullptr)
+            emit sigProgressChange(float(*static_cast<const double *>(prop->data)));
+        break;
+    }
+    default:
+        break;
+    }
+}

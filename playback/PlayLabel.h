@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+#include <cstdint>
+
+struct mpv_handle;
+struct mpv_event;
+
+// The player engine of one video display: a label that owns one libmpv
+// instance, lets it draw straight into the label's native window and turns
+// its events into signals on the GUI thread.
+class PlayLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    // Throws std::runtime_error when libmpv cannot be set up.
+    explicit PlayLabel(QWidget *parent = nullptr);
+    ~PlayLabel() override;
+
+    bool keepRatio() const { return m_keepRatio; }
+    float zoomValue() const { return m_zoomValue; }
+    int volume() const { return m_volume; }
+    bool isMuted() const { return m_muted; }
+    // The owned libmpv instance, for reading back what was really set.
+    mpv_handle *mpvHandle() const { return m_mpv; }
+
+signals:
+    void mpv_events();
+    void sigProgressChange(float progress);
+    void sigSetVideoRange(float range);
+    void sigUpdateFileAttribute(int64_t filesize, int width, int height);
+    void sigPlayFinish();
+    void sigPlaybackRestart();
+    void sigCommandReplay();
+
+public slots:
+    void on_file_close();
+    void on_file_open(QString path);
+    void on_file_contiue();
+    void on_file_pause();
+    void on_file_Scale(bool isKeepRatio);
+    bool on_file_zoom_in();
+    bool on_file_zoom_out();
+    void on_file_Speed(float speed);
+    void on_file_volume(int volume);
+    void on_file_Mute(bool bMute);
+    void on_file_Mute();
+    void on_file_seek(int seconds);
+    void get_length_string();
+    void on_mpv_events();
+    void set_shot_Path(QString path);
+    void shotImage(QString filepath);
+
+protected:
+    // Handles one event taken from the queue; only the drain calls it.
+    void dispatchMpvEvent(const mpv_event *event);
+
+private:
+    void setOption(const char *name, const QString &value);
+    void command(const QByteArray &a, const QByteArray &b = QByteArray(), const QByteArray &c = QByteArray());
+    void applyZoom(float value);
+
+    bool m_keepRatio = true;
+    float m_zoomValue = 0.0f;
+    int m_volume = 100;
+    bool m_muted = false;
+    mpv_handle *m_mpv = nullptr;
+};

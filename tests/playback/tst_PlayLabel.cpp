@@ -1,0 +1,314 @@
+#include "TestMain.h"
+
+#include "PlaybackTestUtil.h"
+#include "playback/PlayLabel.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <clocale>
+#include <memory>
+
+// The engine on real libmpv, real video files and the virtual X display.
+class tst_PlayLabel : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<PlayLabel> makeLabel()
+    {
+        auto label = std::make_unique<PlayLabel>();
+        mpv_set_option_string(label->mpvHandle(), "ao", "null");
+        label->resize(320, 180);
+        label->show();
+        return label;
+    }
+
+    static void play(PlayLabel *label, const QString &path)
+    {
+        label->on_file_open(path);
+        label->on_file_contiue();
+    }
+
+private slots:
+    void init() { QVERIFY(QFile::exists(videoPath("channel_A.mp4"))); }
+
+    void embedsIntoItsOwnWindowWithTheChosenOutput()
+    {
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        QVERIFY(h != nullptr);
+        int64_t wid = 0;
+        QCOMPARE(mpv_get_property(h, "wid", MPV_FORMAT_INT64, &wid), 0);
+        QCOMPARE(wid, int64_t(label->winId()));
+        QCOMPARE(mpvString(h, "vo"), QStringLiteral("gpu,x11"));
+        QCOMPARE(mpvString(h, "gpu-api"), QStringLiteral("opengl"));
+        QCOMPARE(mpvString(h, "hwdec"), QStringLiteral("no"));
+
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        play(label.get(), videoPath("channel_A.mp4"));
+        QVERIFY(restart.wait(10000));
+        // Never an output with a window of its own, which would ignore "wid".
+        const QString vo = mpvString(h, "current-vo");
+        QVERIFY2(vo == QLatin1String("gpu") || vo == QLatin1String("x11"), qPrintable(vo));
+    }
+
+    void startsUnderACommaLocale()
+    {
+        // Some other code may have set a numeric locale since start-up.
+        QVERIFY(std::setlocale(LC_NUMERIC, "C.UTF-8") != nullptr);
+        auto label = makeLabel();
+        QVERIFY(label->mpvHandle() != nullptr);
+        QCOMPARE(QByteArray(std::setlocale(LC_NUMERIC, nullptr)), QByteArray("C"));
+    }
+
+    void loadSignalsComeInOrder()
+    {
+        auto label = makeLabel();
+        QStringList order;
+        QList<float> progress;
+        int64_t size = -1;
+        int width = -1, height = -1;
+        float range = -1;
+        connect(label.get(), &PlayLabel::sigUpdateFileAttribute, [&](int64_t s, int w, int h) {
+            order << "attr";
+            size = s, width = w, height = h;
+        });
+        connect(label.get(), &PlayLabel::sigSetVideoRange, [&](float r) {
+            order << "range";
+            range = r;
+        });
+        connect(label.get(), &PlayLabel::sigPlaybackRestart, [&] { order << "restart"; });
+        float beforeRestart = -1;
+        connect(label.get(), &PlayLabel::sigProgressChange, [&](float p) {
+            if (!order.contains("restart"))
+                beforeRestart = p;
+            else if (order.last() != "progress")
+                order << "progress";
+            progress << p;
+        });
+
+        play(label.get(), videoPath("channel_A.mp4"));
+        QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last() > 1.0f, 10000);
+        QCOMPARE(order, QStringList({"attr", "range", "restart", "progress"}));
+        // libmpv may report the start position once before the restart.
+        QVERIFY(beforeRestart == -1 || beforeRestart == 0.0f);
+        QCOMPARE(size, QFileInfo(videoPath("channel_A.mp4")).size());
+        QCOMPARE(width, 640);
+        QCOMPARE(height, 360);
+        QVERIFY(qAbs(range - 10.0f) < 0.1f);
+        for (int i = 1; i < progress.size(); ++i)
+            QVERIFY(progress[i] >= progress[i - 1]);
+    }
+
+    void seekToAWholeSecondRepliesAndRestarts()
+    {
+        auto label = makeLabel();
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
+        play(label.get(), videoPath("channel_A.mp4"));
+        QVERIFY(restart.wait(10000));
+        label->on_file_pause();
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000); // loadfile
+        restart.clear();
+        reply.clear();
+
+        label->on_file_seek(5);
+        QTRY_COMPARE_WITH_TIMEOUT(restart.count(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
+        const double pos = mpvDouble(label->mpvHandle(), "time-pos");
+        QVERIFY2(pos >= 4.9 && pos < 5.5, qPrintable(QString::number(pos)));
+    }
+
+    void zoomStepsStopAtThreeAndReturnToTheBase()
+    {
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        for (int i = 1; i <= 6; ++i) {
+            QVERIFY(label->on_file_zoom_in());
+            QCOMPARE(mpvDouble(h, "video-zoom"), 0.5 * i);
+        }
+        QVERIFY(!label->on_file_zoom_in());
+        QCOMPARE(label->zoomValue(), 3.0f);
+        QCOMPARE(mpvDouble(h, "video-zoom"), 3.0);
+
+        for (int i = 5; i >= 1; --i) {
+            QVERIFY(label->on_file_zoom_out());
+            QCOMPARE(mpvDouble(h, "video-zoom"), 0.5 * i);
+        }
+        QVERIFY(label->on_file_zoom_out());
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
+        QCOMPARE(mpvString(h, "keepaspect"), QStringLiteral("yes"));
+        QVERIFY(!label->on_file_zoom_out());
+        QCOMPARE(label->zoomValue(), 0.0f);
+    }
+
+    void withoutKeepingTheRatioThePictureIsStretched()
+    {
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        label->on_file_Scale(false);
+        QVERIFY(!label->keepRatio());
+        QCOMPARE(mpvString(h, "keepaspect"), QStringLiteral("no"));
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
+        // Zooming back to 0 returns to the stretched base, not to the ratio.
+        QVERIFY(label->on_file_zoom_in());
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.5);
+        QVERIFY(label->on_file_zoom_out());
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
+        QCOMPARE(mpvString(h, "keepaspect"), QStringLiteral("no"));
+        label->on_file_Scale(true);
+        QCOMPARE(mpvString(h, "keepaspect"), QStringLiteral("yes"));
+    }
+
+    void closeStopsAndTheNextFileStartsUnzoomed_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("keeping the ratio") << true;
+        QTest::newRow("stretched") << false;
+    }
+
+    void closeStopsAndTheNextFileStartsUnzoomed()
+    {
+        QFETCH(bool, keep);
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        label->on_file_Scale(keep);
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        QSignalSpy finish(label.get(), &PlayLabel::sigPlayFinish);
+        play(label.get(), videoPath("channel_A.mp4"));
+        QVERIFY(restart.wait(10000));
+        for (int i = 0; i < 4; ++i)
+            label->on_file_zoom_in();
+        QCOMPARE(mpvDouble(h, "video-zoom"), 2.0);
+
+        label->on_file_close();
+        QCOMPARE(label->zoomValue(), 0.0f);
+        QVERIFY(finish.wait(5000));
+        restart.clear();
+        play(label.get(), videoPath("channel_B.mp4"));
+        QVERIFY(restart.wait(10000));
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
+        QCOMPARE(mpvString(h, "keepaspect"), keep ? QStringLiteral("yes") : QStringLiteral("no"));
+        // One more step from there is the first step, not the fifth.
+        QVERIFY(label->on_file_zoom_in());
+        QCOMPARE(mpvDouble(h, "video-zoom"), 0.5);
+    }
+
+    void volumeAndTheTwoMuteSlots()
+    {
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        // An equal value is not sent: what libmpv holds stays as it is.
+        double fifty = 50.0;
+        mpv_set_property(h, "volume", MPV_FORMAT_DOUBLE, &fifty);
+        label->on_file_volume(100);
+        QCOMPARE(mpvDouble(h, "volume"), 50.0);
+        label->on_file_volume(0);
+        QCOMPARE(mpvDouble(h, "volume"), 0.0);
+        QCOMPARE(label->volume(), 0);
+        label->on_file_volume(100);
+        QCOMPARE(mpvDouble(h, "volume"), 100.0);
+
+        label->on_file_Mute();
+        QCOMPARE(mpvDouble(h, "volume"), 0.0);
+        QVERIFY(label->isMuted());
+        label->on_file_Mute();
+        QCOMPARE(mpvDouble(h, "volume"), 100.0);
+        QVERIFY(!label->isMuted());
+
+        label->on_file_volume(60);
+        label->on_file_Mute(true);
+        QCOMPARE(mpvDouble(h, "volume"), 0.0);
+        // A volume change while muted is applied and leaves the mute flag.
+        label->on_file_volume(70);
+        QCOMPARE(mpvDouble(h, "volume"), 70.0);
+        QVERIFY(label->isMuted());
+        label->on_file_Mute(false);
+        QCOMPARE(mpvDouble(h, "volume"), 70.0);
+        QVERIFY(!label->isMuted());
+    }
+
+    void timePosInAnotherFormatIsIgnored()
+    {
+        auto label = makeLabel();
+        mpv_handle *h = label->mpvHandle();
+        mpv_unobserve_property(h, 0);
+        mpv_observe_property(h, 0, "time-pos", MPV_FORMAT_STRING);
+        QSignalSpy progress(label.get(), &PlayLabel::sigProgressChange);
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        play(label.get(), videoPath("channel_A.mp4"));
+        QVERIFY(restart.wait(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(mpvDouble(h, "time-pos") > 1.0, 5000);
+        QCOMPARE(progress.count(), 0);
+    }
+
+    void screenshotToFileWritesAJpegOfTheFrame()
+    {
+        QTemporaryDir dir;
+        auto label = makeLabel();
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
+        play(label.get(), videoPath("channel_B.mp4"));
+        QVERIFY(restart.wait(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
+        const QString path = dir.filePath(QStringLiteral("shot.jpg"));
+        label->shotImage(path);
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 2, 5000);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(3), QByteArray("\xFF\xD8\xFF"));
+        QImage image(path);
+        QCOMPARE(image.size(), QSize(640, 360));
+
+        // An unwritable target still ends in a reply, and nothing is written.
+        label->shotImage(dir.filePath(QStringLiteral("missing/dir/shot.jpg")));
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 3, 5000);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing/dir/shot.jpg"))));
+    }
+
+    void unplayableFilesEndInEndOfFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << videoPath("no_such_file.mp4");
+        QTest::newRow("empty") << videoPath("empty.mp4");
+        QTest::newRow("random bytes") << videoPath("garbage.mp4");
+        QTest::newRow("cut off") << videoPath("truncated.mp4");
+    }
+
+    void unplayableFilesEndInEndOfFile()
+    {
+        QFETCH(QString, path);
+        auto label = makeLabel();
+        QSignalSpy finish(label.get(), &PlayLabel::sigPlayFinish);
+        QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        play(label.get(), path);
+        QVERIFY(finish.wait(10000));
+        QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
+        // The engine stays usable for the next file.
+        play(label.get(), videoPath("channel_A.mp4"));
+        QVERIFY(restart.wait(10000));
+    }
+
+    void threeEnginesRunAndGoAwayWhilePlaying()
+    {
+        std::vector<std::unique_ptr<PlayLabel>> labels;
+        for (int i = 0; i < 3; ++i)
+            labels.push_back(makeLabel());
+        const char *files[] = {"channel_A.mp4", "channel_B.mp4", "channel_C.mp4"};
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = 0; i < 3; ++i) {
+            spies.push_back(std::make_unique<QSignalSpy>(labels[i].get(), &PlayLabel::sigProgressChange));
+            play(labels[i].get(), videoPath(files[i]));
+        }
+        for (auto &spy : spies)
+            QTRY_VERIFY_WITH_TIMEOUT(spy->count() > 5, 10000);
+        spies.clear();
+        // Destroyed while events keep coming: the wakeups stop with the label.
+        labels.clear();
+        settle(300);
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_PlayLabel, QApplication)
+#include "tst_PlayLabel.moc"
