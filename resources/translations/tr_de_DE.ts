@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>JXPlayWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Formular</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>JXPlayWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Form</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>

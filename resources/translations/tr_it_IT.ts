@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
     <context>
+        <name>JXPlayWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Modulo</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JA">
     <context>
+        <name>JXPlayWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class PlayLabel;
+class QKeyEvent;
+class QMouseEvent;
+class QResizeEvent;
+class QWheelEvent;
+struct Ui_JXPlayWidget;
+
+// One video display: a black area filled by its player engine, with a zoom
+// badge in the lower right corner. Relays the engine's news to the main
+// window and turns keys, wheel and double-clicks into requests.
+class JXPlayWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit JXPlayWidget(QWidget *parent = nullptr);
+    ~JXPlayWidget() override;
+
+    void playFile(QString path);
+    void pause();
+    void resume();
+    void seek(int seconds);
+    void setVolume(int volume);
+    void setKeepRatio(bool keep);
+    bool keepRatio() const { return m_keepRatio; }
+    bool capture(QString path);
+    void setPreviewPath(QString path);
+    QString previewPath() const { return m_previewPath; }
+    void setFullScreenFlag(bool on);
+    bool fullScreenFlag() const { return m_fullScreen; }
+    void startVideo();
+    void stopVideo();
+    void resetZoomIndicator();
+
+    int zoomStep() const { return m_zoomStep; }
+    int state() const { return m_state; }
+    PlayLabel *playLabel() const { return m_playLabel; }
+
+    // The file list view that shows the preview images; repainted when a
+    // command of the engine completes. Held weakly: a destroyed view is simply
+    // no longer repainted.
+    static void setFileListView(QWidget *view);
+    static QWidget *fileListView();
+
+signals:
+    void showCustomMenuSignal(void *data);
+    void enterFullscreenSignal();
+    void playWidgetKeyEventSignal(int key);
+    void changePipeSignal();
+    void updateVideoDurationSignal(float duration);
+    void updateVideoProgressSignal(float progress);
+    void playEndSignal();
+    void playStartSignal();
+
+public slots:
+    void on_pushBtn_zoomMin_clicked();
+    void on_pushBtn_zoomAdd_clicked();
+
+protected slots:
+    void slotPlaybackRestart();
+    void slogCommandReplay();
+
+private slots:
+    void on_JXPlayWidget_customContextMenuRequested(QPoint pos);
+    void slotSetProgress(float _progres);
+    void slotSetVideoRange(float _range);
+    void slotPlayEnd();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void showZoomStep();
+
+    Ui_JXPlayWidget *form = nullptr;
+    int m_zoomStep = 0;
+    int m_state = 0;
+    bool m_keepRatio = true;
+    bool m_fullScreen = false;
+    QString m_previewPath;
+    PlayLabel *m_playLabel = nullptr;
+};
