@@ -1,0 +1,330 @@
+// Three video displays side by side, each playing one channel of a recording,
+// against three standalone mpv processes on the same files.
+//
+//   bench_playback [--seconds N] [--only embedded|standalone] FILE1 FILE2 FILE3
+//
+// For each player: dropped frames ("frame-drop-count", "decoder-frame-drop-count")
+// once it has played N seconds of video; for each side: CPU seconds (user +
+// system, from the first load to the end) and peak resident memory.
+
+#include "app/JXPlatform.h"
+#include "playback/JXPlayWidget.h"
+#include "playback/PlayLabel.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <mpv/client.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace {
+
+struct Drops
+{
+    QString output;
+    int64_t vo = -1;
+    int64_t decoder = -1;
+    double position = 0.0;
+};
+
+struct Usage
+{
+    double cpuSeconds = 0.0;
+    double peakMiB = 0.0;
+};
+
+double seconds(const timeval &tv)
+{
+    return double(tv.tv_sec) + double(tv.tv_usec) / 1e6;
+}
+
+// The machine's load: drops mean little when other work competes for the cores.
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("?\n");
+    return QString::fromLatin1(file.readLine());
+}
+
+// Runs the event loop, testing `done` every 100 ms, until it holds or the time
+// is up.
+void waitFor(const std::function<bool()> &done, int timeoutMs)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer timer;
+    timer.start();
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || timer.elapsed() >= timeoutMs)
+            loop.quit();
+    });
+    poll.start(100);
+    loop.exec();
+}
+
+int64_t intProperty(mpv_handle *h, const char *name)
+{
+    int64_t v = -1;
+    mpv_get_property(h, name, MPV_FORMAT_INT64, &v);
+    return v;
+}
+
+double doubleProperty(mpv_handle *h, const char *name)
+{
+    double v = 0.0;
+    mpv_get_property(h, name, MPV_FORMAT_DOUBLE, &v);
+    return v;
+}
+
+void printRow(const char *side, int i, const QString &file, const Drops &d)
+{
+    std::printf("%-10s %d  vo %-4s  frame-drop-count %4lld  decoder-frame-drop-count %4lld  at %6.2f s  %s\n",
+                side, i + 1, qPrintable(d.output), static_cast<long long>(d.vo),
+                static_cast<long long>(d.decoder), d.position, qPrintable(QDir(file).dirName()));
+}
+
+Usage runEmbedded(const QStringList &files, double length)
+{
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Three displays"));
+    window.setStyleSheet(QStringLiteral("background: rgb(30, 30, 30);"));
+    auto *layout = new QHBoxLayout(&window);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    std::vector<JXPlayWidget *> displays;
+    for (int i = 0; i < files.size(); ++i) {
+        auto *display = new JXPlayWidget(&window);
+        display->setObjectName(QStringLiteral("widget_display_%1").arg(i + 1));
+        mpv_set_option_string(display->playLabel()->mpvHandle(), "ao", "null");
+        layout->addWidget(display);
+        displays.push_back(display);
+    }
+    window.setGeometry(0, 0, 1920, 380);
+    window.show();
+    waitFor([] { return false; }, 500);
+
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    for (int i = 0; i < files.size(); ++i)
+        displays[i]->playFile(files[i]);
+
+    std::vector<Drops> drops(files.size());
+    std::vector<bool> done(files.size(), false);
+    waitFor(
+        [&] {
+            bool all = true;
+            for (size_t i = 0; i < displays.size(); ++i) {
+                if (done[i])
+                    continue;
+                mpv_handle *h = displays[i]->playLabel()->mpvHandle();
+                double pos = doubleProperty(h, "time-pos");
+                if (pos >= length) {
+                    char *vo = mpv_get_property_string(h, "current-vo");
+                    drops[i] = {QString::fromUtf8(vo ? vo : "?"), intProperty(h, "frame-drop-count"),
+                                intProperty(h, "decoder-frame-drop-count"), pos};
+                    mpv_free(vo);
+                    done[i] = true;
+                } else {
+                    all = false;
+                }
+            }
+            return all;
+        },
+        int(length * 1000) + 20000);
+    for (auto *display : displays)
+        display->stopVideo();
+    waitFor([] { return false; }, 300);
+
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    for (int i = 0; i < files.size(); ++i)
+        printRow("embedded", i, files[i], drops[i]);
+    Usage u;
+    u.cpuSeconds = seconds(after.ru_utime) + seconds(after.ru_stime) - seconds(before.ru_utime) -
+                   seconds(before.ru_stime);
+    u.peakMiB = after.ru_maxrss / 1024.0;
+    return u;
+}
+
+// One standalone mpv with a JSON IPC socket.
+struct Standalone
+{
+    pid_t pid = -1;
+    QString socketPath;
+    std::unique_ptr<QLocalSocket> socket;
+
+    QJsonValue get(const char *name)
+    {
+        if (!socket || socket->state() != QLocalSocket::ConnectedState)
+            return QJsonValue();
+        QJsonObject request{{"command", QJsonArray{"get_property", name}}, {"request_id", 1}};
+        socket->write(QJsonDocument(request).toJson(QJsonDocument::Compact) + "\n");
+        socket->flush();
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 2000) {
+            if (!socket->canReadLine() && !socket->waitForReadyRead(100))
+                continue;
+            while (socket->canReadLine()) {
+                const QJsonObject reply = QJsonDocument::fromJson(socket->readLine()).object();
+                if (reply.value("request_id").toInt() == 1)
+                    return reply.value("data");
+            }
+        }
+        return QJsonValue();
+    }
+};
+
+Usage runStandalone(const QStringList &files, double length)
+{
+    std::vector<Standalone> players(files.size());
+    for (int i = 0; i < files.size(); ++i) {
+        Standalone &p = players[i];
+        p.socketPath =
+            QDir::temp().filePath(QStringLiteral("bench_playback_%1_%2.sock").arg(getpid()).arg(i));
+        QList<QByteArray> args{"mpv",
+                               "--no-config",
+                               "--really-quiet",
+                               "--no-osc",
+                               "--load-scripts=no",
+                               "--ytdl=no",
+                               "--vo=gpu,x11",
+                               "--gpu-api=opengl",
+                               "--hwdec=no",
+                               "--ao=null",
+                               "--keep-open=yes",
+                               QByteArray("--geometry=636x358+") + QByteArray::number(8 + i * 644) + "+420",
+                               "--input-ipc-server=" + QFile::encodeName(p.socketPath),
+                               QFile::encodeName(files[i])};
+        std::vector<char *> argv;
+        for (QByteArray &a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if (posix_spawnp(&p.pid, "mpv", nullptr, nullptr, argv.data(), environ) != 0) {
+            std::fprintf(stderr, "cannot start mpv\n");
+            p.pid = -1;
+        }
+    }
+    for (Standalone &p : players) {
+        p.socket = std::make_unique<QLocalSocket>();
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 10000) {
+            p.socket->connectToServer(p.socketPath);
+            if (p.socket->waitForConnected(200))
+                break;
+            QThread::msleep(100);
+        }
+    }
+
+    std::vector<Drops> drops(files.size());
+    std::vector<bool> done(files.size(), false);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < length * 1000 + 20000) {
+        bool all = true;
+        for (size_t i = 0; i < players.size(); ++i) {
+            if (done[i])
+                continue;
+            double pos = players[i].get("time-pos").toDouble();
+            if (pos >= length) {
+                drops[i] = {players[i].get("current-vo").toString(),
+                            players[i].get("frame-drop-count").toVariant().toLongLong(),
+                            players[i].get("decoder-frame-drop-count").toVariant().toLongLong(), pos};
+                done[i] = true;
+            } else {
+                all = false;
+            }
+        }
+        if (all)
+            break;
+        QThread::msleep(100);
+    }
+
+    Usage u;
+    for (size_t i = 0; i < players.size(); ++i) {
+        Standalone &p = players[i];
+        if (p.socket && p.socket->state() == QLocalSocket::ConnectedState) {
+            p.socket->write("{\"command\":[\"quit\"]}\n");
+            p.socket->flush();
+            p.socket->waitForBytesWritten(500);
+        } else if (p.pid > 0) {
+            kill(p.pid, SIGTERM);
+        }
+        if (p.pid > 0) {
+            int status = 0;
+            rusage r{};
+            wait4(p.pid, &status, 0, &r);
+            u.cpuSeconds += seconds(r.ru_utime) + seconds(r.ru_stime);
+            u.peakMiB += r.ru_maxrss / 1024.0;
+        }
+        QFile::remove(p.socketPath);
+        printRow("standalone", int(i), files[int(i)], drops[i]);
+    }
+    return u;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    preparePlatformBeforeApplication();
+    QApplication app(argc, argv);
+    preparePlatformAfterApplication();
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOption({"seconds", "Seconds of video each player plays.", "N", "30"});
+    parser.addOption({"only", "Run one side only: embedded or standalone.", "side"});
+    parser.addPositionalArgument("files", "Three video files, one per display.");
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 3) {
+        std::fprintf(stderr, "three files expected\n");
+        return 2;
+    }
+    const double length = parser.value("seconds").toDouble();
+    const QString only = parser.value("only");
+
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    std::printf("%g s of playback per player, three players; load average before: %s", length,
+                qPrintable(loadAverage()));
+    Usage embedded, standalone;
+    if (only != QLatin1String("standalone"))
+        embedded = runEmbedded(files, length);
+    if (only != QLatin1String("embedded"))
+        standalone = runStandalone(files, length);
+    if (only.isEmpty() || only == QLatin1String("embedded"))
+        std::printf("embedded    process CPU %6.2f s   peak RSS %7.1f MiB (whole process)\n",
+                    embedded.cpuSeconds, embedded.peakMiB);
+    if (only.isEmpty() || only == QLatin1String("standalone"))
+        std::printf("standalone  3 processes CPU %6.2f s   peak RSS %7.1f MiB (sum of the three)\n",
+                    standalone.cpuSeconds, standalone.peakMiB);
+    std::printf("load average after: %s", qPrintable(loadAverage()));
+    if (only.isEmpty() && standalone.cpuSeconds > 0)
+        std::printf("CPU ratio embedded / standalone: %.2f (target <= 1.10)\n",
+                    embedded.cpuSeconds / standalone.cpuSeconds);
+    return 0;
+}
