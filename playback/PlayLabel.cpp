@@ -50,7 +50,8 @@ PlayLabel::PlayLabel(QWidget *parent)
     // OpenGL where a real GPU serves it, otherwise plain X11; the list must
     // never end on an output that opens a window of its own (it would ignore
     // "wid"), and the Vulkan probe is kept out: it has crashed X servers when
-    // several instances start at once.
+    // several instances start at once. The OpenGL context is left to probe, so
+    // that a software renderer is refused and x11 takes over.
     mpv_set_option_string(m_mpv, "vo", "gpu,x11");
     mpv_set_option_string(m_mpv, "gpu-api", "opengl");
     // Mouse input stays with the display (double-click, wheel, context menu):
