@@ -529,7 +529,7 @@ void emblem(QPainter &p, const QPointF &c, qreal r)
     QRadialGradient body(c, r);
     body.setColorAt(0.0, QColor(10, 40, 66));
     body.setColorAt(1.0, QColor(4, 14, 30));
-    p.setPen(QPen(kCyan, r * 0.15));
+    p.setPen(QPen(kCyan, qMax(1.8, r * 0.09)));
     p.setBrush(body);
     p.drawEllipse(c, r * 0.92, r * 0.92);
     QRadialGradient glass(c - QPointF(r * 0.15, r * 0.15), r * 0.6);
