@@ -2,7 +2,7 @@
 // with the title bar, the idle cover, the file list buttons, a combo box and
 // a question box over it.
 //
-//   chrome_preview [language index 0..7]
+//   chrome_preview [language index 0..7] [--no-question]
 
 #include "app/JXLanguage.h"
 #include "app/JXPlatform.h"
@@ -75,13 +75,16 @@ int main(int argc, char **argv)
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();
-    int language = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 2;
+    const QStringList args = app.arguments();
+    int language = args.size() > 1 ? args[1].toInt() : 2;
     loadTranslator(language);
     QCoreApplication::installTranslator(&g_translator);
 
     PreviewWindow window;
     window.move(40, 30);
     window.show();
+    if (args.contains(QStringLiteral("--no-question")))
+        return app.exec();
     QTimer::singleShot(300, &window, [&window] {
         JXAlertDialog::question(&window, QCoreApplication::translate("VelmorMainWidget", "提示"),
                                 QCoreApplication::translate("VelmorMainWidget", "确定要清空文件列表？"));
