@@ -21,5 +21,5 @@ make_channel A 0
 make_channel B 120
 make_channel C 240
 : > "$out/empty.mp4"
-python3 -c 'import random,sys; random.seed(6); sys.stdout.buffer.write(bytes(random.getrandbits(8) for _ in range(65536)))' > "$out/garbage.mp4"
+ffmpeg -nostdin -loglevel error -y -f lavfi -i "anoisesrc=duration=1:sample_rate=65536:seed=6" -f u8 "$out/garbage.mp4"
 head -c 4096 "$out/channel_A.mp4" > "$out/truncated.mp4"
