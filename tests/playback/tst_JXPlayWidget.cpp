@@ -59,24 +59,6 @@ class tst_JXPlayWidget : public QObject
     QWidget *badge(JXPlayWidget *d) { return d->findChild<QWidget *>(QStringLiteral("widget_zoom")); }
 
 private slots:
-    void formAsBuilt()
-    {
-        JXPlayWidget display;
-        QCOMPARE(display.objectName(), QStringLiteral("JXPlayWidget"));
-        QCOMPARE(display.size(), QSize(840, 563));
-        QCOMPARE(display.contextMenuPolicy(), Qt::CustomContextMenu);
-        QCOMPARE(display.windowTitle(), QStringLiteral("Form"));
-        QVERIFY(badge(&display)->isHidden());
-        QCOMPARE(badge(&display)->geometry(), QRect(540, 520, 53, 25));
-        auto *video = display.findChild<PlayLabel *>(QStringLiteral("label_play"));
-        QCOMPARE(video, display.playLabel());
-        QCOMPARE(video->geometry(), QRect(250, 480, 161, 81));
-        // The badge is stacked above the video.
-        QVERIFY(display.children().indexOf(badge(&display)) > display.children().indexOf(video));
-        QCOMPARE(display.state(), 0);
-        QVERIFY(display.keepRatio());
-    }
-
     void keys_data()
     {
         QTest::addColumn<int>("key");
