@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QDebug>
 #include <QMetaType>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QPointer>
 
 #include <mpv/client.h>
@@ -23,6 +26,37 @@ const char *const kVolume = "volume";
 void onMpvWakeup(void *ctx)
 {
     emit static_cast<PlayLabel *>(ctx)->mpv_events();
+}
+
+// libmpv's OpenGL output refuses these renderers when it probes.
+bool isSoftwareRenderer(const QByteArray &renderer)
+{
+    static const char *const names[] = {"llvmpipe", "softpipe", "Software Rasterizer", "SVGA3D", "swrast"};
+    for (const char *name : names) {
+        if (renderer.contains(name))
+            return true;
+    }
+    return false;
+}
+
+// Decided once per process, on the GUI thread, before the first instance
+// exists. With a real GPU: OpenGL, with X11 as the fallback. Without one the
+// OpenGL output would only probe a software renderer, refuse it and fall back
+// to X11; three instances doing that at once have corrupted the heap, so X11
+// is chosen directly.
+QByteArray chooseVideoOutput()
+{
+    QByteArray renderer;
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    if (context.create() && context.makeCurrent(&surface)) {
+        renderer = reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER));
+        context.doneCurrent();
+    }
+    const QByteArray vo = renderer.isEmpty() || isSoftwareRenderer(renderer) ? "x11" : "gpu,x11";
+    qWarning() << "PlayLabel::chooseVideoOutput" << __LINE__ << "renderer" << renderer << "vo" << vo;
+    return vo;
 }
 
 } // namespace
@@ -47,12 +81,12 @@ PlayLabel::PlayLabel(QWidget *parent)
     int64_t wid = static_cast<int64_t>(winId());
     mpv_set_option(m_mpv, "wid", MPV_FORMAT_INT64, &wid);
     mpv_set_option_string(m_mpv, "hwdec", "no");
-    // OpenGL where a real GPU serves it, otherwise plain X11; the list must
-    // never end on an output that opens a window of its own (it would ignore
+    // OpenGL where a real GPU serves it, otherwise plain X11. The list never
+    // ends on an output that opens a window of its own (it would ignore
     // "wid"), and the Vulkan probe is kept out: it has crashed X servers when
-    // several instances start at once. The OpenGL context is left to probe, so
-    // that a software renderer is refused and x11 takes over.
-    mpv_set_option_string(m_mpv, "vo", "gpu,x11");
+    // several instances start at once.
+    static const QByteArray videoOutput = chooseVideoOutput();
+    mpv_set_option_string(m_mpv, "vo", videoOutput.constData());
     mpv_set_option_string(m_mpv, "gpu-api", "opengl");
     // Mouse input stays with the display (double-click, wheel, context menu):
     // the video window then neither takes pointer events nor hides the cursor.
