@@ -197,7 +197,7 @@ struct Standalone
     }
 };
 
-Usage runStandalone(const QStringList &files, double length)
+Usage runStandalone(const QStringList &files, double length, const QByteArray &vo)
 {
     std::vector<Standalone> players(files.size());
     for (int i = 0; i < files.size(); ++i) {
@@ -210,7 +210,7 @@ Usage runStandalone(const QStringList &files, double length)
                                "--no-osc",
                                "--load-scripts=no",
                                "--ytdl=no",
-                               "--vo=gpu,x11",
+                               "--vo=" + vo,
                                "--gpu-api=opengl",
                                "--hwdec=no",
                                "--ao=null",
@@ -311,11 +311,20 @@ int main(int argc, char **argv)
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     std::printf("%g s of playback per player, three players; load average before: %s", length,
                 qPrintable(loadAverage()));
+    // The standalone players get the output the engine chose for this machine.
+    QByteArray vo;
+    {
+        PlayLabel probe;
+        char *value = mpv_get_property_string(probe.mpvHandle(), "vo");
+        vo = value ? QByteArray(value) : QByteArray("gpu,x11");
+        mpv_free(value);
+    }
+    std::printf("video output: %s, gpu-api opengl, hwdec no, ao null\n", vo.constData());
     Usage embedded, standalone;
     if (only != QLatin1String("standalone"))
         embedded = runEmbedded(files, length);
     if (only != QLatin1String("embedded"))
-        standalone = runStandalone(files, length);
+        standalone = runStandalone(files, length, vo);
     if (only.isEmpty() || only == QLatin1String("embedded"))
         std::printf("embedded    process CPU %6.2f s   peak RSS %7.1f MiB (whole process)\n",
                     embedded.cpuSeconds, embedded.peakMiB);
