@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QHash>
+#include <QStringBuilder>
 
 #include <algorithm>
 
@@ -90,14 +91,32 @@ QDateTime parseHead(const QString &head)
     return QDateTime(date, time, Qt::UTC);
 }
 
+void putDigits(QChar *out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i) {
+        out[i] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    }
+}
+
+// "yyyy_MMdd_HHmmss_"; empty for an invalid time.
 QString formatHead(const QDateTime &t)
 {
     if (!t.isValid())
         return QString();
     const QDate d = t.date();
     const QTime tm = t.time();
-    return QString::asprintf("%04d_%02d%02d_%02d%02d%02d_", d.year(), d.month(), d.day(), tm.hour(),
-                             tm.minute(), tm.second());
+    if (d.year() < 0 || d.year() > 9999)
+        return t.toString(QStringLiteral("yyyy_MMdd_HHmmss_"));
+    QString text(17, QLatin1Char('_'));
+    QChar *out = text.data();
+    putDigits(out, d.year(), 4);
+    putDigits(out + 5, d.month(), 2);
+    putDigits(out + 7, d.day(), 2);
+    putDigits(out + 10, tm.hour(), 2);
+    putDigits(out + 12, tm.minute(), 2);
+    putDigits(out + 14, tm.second(), 2);
+    return text;
 }
 
 } // namespace
@@ -179,14 +198,14 @@ QStringList KoFileInfoModel::getBackPath(const QString &path, int *channelIndex)
             for (int k = sequence - 2; k <= sequence + 2; ++k) {
                 const QString number = QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0'));
                 for (const QString &time : times)
-                    candidates.append(directory + time + number + sibling);
+                    candidates.append(directory % time % number % sibling);
             }
         }
     } else {
         QString base = name;
         base.remove(own);
         for (const QLatin1String &sibling : siblings)
-            candidates.append(directory + base + sibling);
+            candidates.append(directory % base % sibling);
     }
     return candidates;
 }
