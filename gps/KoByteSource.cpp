@@ -109,6 +109,8 @@ std::unique_ptr<KoByteSource> KoByteSource::fromMemory(const char *data, qint64 
 
 std::unique_ptr<KoByteSource> KoByteSource::openFile(const QString &path)
 {
+    if (path.isEmpty())
+        return nullptr;
     auto source = std::make_unique<FileSource>();
     if (!source->open(path))
         return nullptr;

@@ -48,12 +48,12 @@ void printableCopy(char *out, const uchar *in, int length)
 
 qint32 le32i(const uchar *p)
 {
-    return qint32(KoByteReader::le32(p));
+    return qint32(KoByteReader::littleEndian32(p));
 }
 
 float le32f(const uchar *p)
 {
-    const quint32 bits = KoByteReader::le32(p);
+    const quint32 bits = KoByteReader::littleEndian32(p);
     float f;
     memcpy(&f, &bits, sizeof f);
     return f;
@@ -181,13 +181,13 @@ bool KoTrackExtractor::readBox(qint64 offset, qint64 end, bool largeSizes, Box *
     printableCopy(box->name, header + 4, 4);
     if (end - offset < 8)
         return false;
-    quint64 size = KoByteReader::be32(header);
+    quint64 size = KoByteReader::bigEndian32(header);
     box->headerSize = 8;
     box->largeSize = false;
     if (size == 1 && largeSizes) {
         if (end - offset < 16)
             return false;
-        size = quint64(KoByteReader::be32(header + 8)) << 32 | KoByteReader::be32(header + 12);
+        size = quint64(KoByteReader::bigEndian32(header + 8)) << 32 | KoByteReader::bigEndian32(header + 12);
         box->headerSize = 16;
         box->largeSize = true;
     }
