@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <charconv>
@@ -612,12 +613,19 @@ int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int
 {
     if (wasDirect)
         *wasDirect = false;
-    const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(QFile::decodeName(sourcePath));
+    const QString sourceName = QFile::decodeName(sourcePath);
+    const QString outputName = QFile::decodeName(outputPath);
+    // Opening the output truncates it: it must never be the recording itself.
+    if (QFileInfo::exists(outputName) && QFileInfo(outputName) == QFileInfo(sourceName)) {
+        qWarning() << "extractTrack" << __LINE__ << "output is the source" << sourcePath;
+        return -1;
+    }
+    const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(sourceName);
     if (!source) {
         qWarning() << "extractTrack" << __LINE__ << "cannot open" << sourcePath;
         return -1;
     }
-    KoTrackExtractor extractor(source.get(), QFile::decodeName(outputPath));
+    KoTrackExtractor extractor(source.get(), outputName);
     const int result = extractor.run(kind);
     if (wasDirect)
         *wasDirect = extractor.wasDirect();

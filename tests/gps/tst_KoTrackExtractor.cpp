@@ -137,6 +137,7 @@ private slots:
     void fileExtractionMatchesBuffer();
     void missingSourceFails();
     void unwritableOutputFails();
+    void outputNeverOverwritesSource();
     void failedWriteIsNoSuccess();
     void concurrentExtractionsKeepTheirState();
 };
@@ -651,6 +652,23 @@ void tst_KoTrackExtractor::unwritableOutputFails()
         int result = 0;
         captureStdout([&] { result = extractTrack(QFile::encodeName(run.first), output, run.second); });
         QCOMPARE(result, -1);
+    }
+}
+
+void tst_KoTrackExtractor::outputNeverOverwritesSource()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("a.mp4"));
+    QVERIFY(indexBoxMp4(drive(3)).write(source));
+    const qint64 size = QFileInfo(source).size();
+    QVERIFY(QFile::link(source, dir.filePath(QStringLiteral("link.mp4"))));
+    for (const QString &output :
+         {source, dir.filePath(QStringLiteral("./a.mp4")), dir.filePath(QStringLiteral("link.mp4"))}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^extractTrack .*output is the source"));
+        QCOMPARE(
+            extractTrack(QFile::encodeName(source), QFile::encodeName(output), KoTrackExtractor::Mp4Walk),
+            -1);
+        QCOMPARE(QFileInfo(source).size(), size);
     }
 }
 
