@@ -42,6 +42,14 @@ bool KoDirectoryListing::exists(const QString &path)
     return dir.names.contains(dir.caseInsensitive ? name.toCaseFolded() : name);
 }
 
+int KoDirectoryListing::listedDirectoryCount() const
+{
+    int count = 0;
+    for (const Directory &dir : m_dirs)
+        count += dir.listed;
+    return count;
+}
+
 KoDirectoryListing::Directory &KoDirectoryListing::directory(const QString &dirPath)
 {
     auto it = m_dirs.find(dirPath);

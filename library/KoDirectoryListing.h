@@ -14,8 +14,8 @@ class KoDirectoryListing
 public:
     bool exists(const QString &path);
 
-    // Folders read so far (for the benchmark and tests).
-    int listedDirectoryCount() const { return m_dirs.size(); }
+    // Folders read so far; an unreadable or missing folder is not read.
+    int listedDirectoryCount() const;
 
 private:
     struct Directory

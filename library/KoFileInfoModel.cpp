@@ -1,12 +1,16 @@
 #include "library/KoFileInfoModel.h"
 
 #include "app/JXFileManager.h"
+#include "gps/KoGPSModel.h"
+#include "gps/KoTrackExtractor.h"
 #include "library/KoDirectoryListing.h"
 
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QHash>
+#include <QMutexLocker>
 #include <QStringBuilder>
 
 #include <algorithm>
@@ -117,6 +121,48 @@ QString formatHead(const QDateTime &t)
     putDigits(out + 12, tm.minute(), 2);
     putDigits(out + 14, tm.second(), 2);
     return text;
+}
+
+// Bounds a track read from a damaged or foreign cache file: 55 hours at one
+// sample per second, far above any recording.
+constexpr int kMaxTrackSamples = 200000;
+// A track line is at most 255 characters.
+constexpr int kLineBufferSize = 256;
+
+// A cache file counts only when it holds something: an empty one (a track
+// without samples) sends the recording through extraction again.
+bool isFilledFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > 0;
+}
+
+// ".../name_123.txt" -> ".../name_123_haisi.txt"
+QString directChunksVariant(const QString &cachePath)
+{
+    QString variant = cachePath;
+    const int dot = variant.lastIndexOf(QLatin1String(".txt"));
+    if (dot >= 0)
+        variant.insert(dot, QLatin1String("_haisi"));
+    return variant;
+}
+
+// Extraction kind from the file name: 1 MP4, 0 MOV, 2 TS, 0 otherwise.
+int extractionKind(const QString &fileName)
+{
+    if (fileName.contains(QLatin1String(".mp4"), Qt::CaseInsensitive))
+        return 1;
+    if (fileName.contains(QLatin1String(".mov"), Qt::CaseInsensitive))
+        return 0;
+    if (fileName.contains(QLatin1String(".ts"), Qt::CaseInsensitive))
+        return 2;
+    return 0;
+}
+
+QString mapPoint(double lng, double lat)
+{
+    return QLatin1String("{lng:") % QString::number(lng, 'f', 6) % QLatin1String(",lat:") %
+           QString::number(lat, 'f', 6) % QLatin1Char('}');
 }
 
 } // namespace
@@ -262,4 +308,131 @@ void KoFileInfoModel::groupRecordings(QList<KoFileInfoModel *> &recordings)
             previous = member;
         }
     }
+}
+
+void KoFileInfoModel::loadGPS()
+{
+    QMutexLocker locker(&m_gpsMutex);
+    if (m_gpsLoaded)
+        return;
+
+    if (!isFilledFile(m_gpsCachePath)) {
+        const QString direct = directChunksVariant(m_gpsCachePath);
+        if (isFilledFile(direct)) {
+            m_haisiTrack = true;
+            m_gpsCachePath = direct;
+        } else {
+            extractTrackToCache();
+        }
+    }
+
+    if (!readTrack())
+        return;
+    buildSeries();
+    m_gpsLoaded = true;
+}
+
+void KoFileInfoModel::extractTrackToCache()
+{
+    qWarning() << "need paras gps info..." << m_fileName;
+    // The track is written under a temporary name and renamed when complete,
+    // so that an interrupted extraction never leaves a cache file that looks
+    // finished.
+    const QString temporary = m_gpsCachePath + QLatin1String(".tmp");
+    bool direct = false;
+    const int result = extractTrack(QFile::encodeName(m_filePath), QFile::encodeName(temporary),
+                                    extractionKind(m_fileName), &direct);
+    if (result != 0) {
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "no track extracted from" << m_filePath;
+        return;
+    }
+    if (direct) {
+        m_haisiTrack = true;
+        m_gpsCachePath = directChunksVariant(m_gpsCachePath);
+    }
+    if (QFile::exists(m_gpsCachePath))
+        QFile::remove(m_gpsCachePath);
+    if (!QFile::rename(temporary, m_gpsCachePath))
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot rename" << temporary << "to"
+                   << m_gpsCachePath;
+}
+
+bool KoFileInfoModel::readTrack()
+{
+    QFile file(m_gpsCachePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot open" << m_gpsCachePath
+                   << file.errorString();
+        return false;
+    }
+
+    char line[kLineBufferSize];
+    for (;;) {
+        const qint64 length = file.readLine(line, sizeof line);
+        if (length <= 0)
+            break;
+        if (line[length - 1] != '\n' && !file.atEnd()) {
+            // Longer than any track line: keep its start as the sample and
+            // drop the rest rather than reading it as further samples.
+            char rest[4096];
+            qint64 n;
+            do {
+                n = file.readLine(rest, sizeof rest);
+            } while (n > 0 && rest[n - 1] != '\n');
+        }
+        if (m_gpsSamples.size() == kMaxTrackSamples) {
+            qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackSamples
+                       << "samples:" << m_gpsCachePath;
+            break;
+        }
+        qWarning().noquote() << QLatin1String(line, int(qstrnlen(line, size_t(length)))).trimmed();
+        auto *sample = new KoGPSModel(line, this);
+        sample->fineGScale = m_haisiTrack;
+        m_gpsSamples.append(sample);
+    }
+    return true;
+}
+
+void KoFileInfoModel::buildSeries()
+{
+    const int count = m_gpsSamples.size();
+    if (count < 2)
+        return;
+
+    m_gForceXs.reserve(count);
+    m_gForceYs.reserve(count);
+    m_gForceZs.reserve(count);
+    QString bd = QStringLiteral("[");
+    QString wgs = QStringLiteral("[");
+    bd.reserve(count * 36);
+    wgs.reserve(count * 36);
+    for (int i = 0; i < count; ++i) {
+        const KoGPSModel *sample = m_gpsSamples.at(i);
+        const float x = sample->gForceX();
+        const float y = sample->gForceY();
+        const float z = sample->gForceZ();
+        m_gForceXs.append(x);
+        m_gForceYs.append(y);
+        m_gForceZs.append(z);
+        if (!m_hasGSensor)
+            m_hasGSensor = x != 0 || y != 0 || z != 0;
+
+        if (sample->status != 'A')
+            continue;
+        bd += mapPoint(sample->longitude, sample->latitude);
+        wgs += mapPoint(sample->wgsLongitude, sample->wgsLatitude);
+        // A separator follows every point but the track's last sample: when
+        // that one has no fix the list ends in ",]", which the map pages
+        // accept.
+        if (i != count - 1) {
+            bd += QLatin1Char(',');
+            wgs += QLatin1Char(',');
+        }
+    }
+    bd += QLatin1Char(']');
+    wgs += QLatin1Char(']');
+    m_mapPointsBd = bd;
+    m_mapPointsWgs = wgs;
+    m_mapPointsWgs2 = wgs;
+    qWarning() << "===============" << m_mapPointsBd << "============";
 }

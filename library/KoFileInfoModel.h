@@ -82,6 +82,7 @@ public:
     void setPreviewPixmap(const QVariant &pixmap) { m_previewPixmap = pixmap; }
 
 private:
+    void extractTrackToCache();
     bool readTrack();
     void buildSeries();
 

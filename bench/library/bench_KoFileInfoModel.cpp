@@ -1,11 +1,16 @@
-// Adding a folder of dash-camera recordings: constructing the recording
-// models (sibling search) and grouping them.
+// Adding a folder of dash-camera recordings (constructing the recording
+// models, with their sibling search, and grouping them) and loading the track
+// of a one-hour recording, first from the recording and then from the cache.
 //
-// Run: build/bench/library/bench_KoFileInfoModel 2>/dev/null
-// (the models write their diagnostic lines to stderr).
+// Run: build/bench/library/bench_KoFileInfoModel
+// The diagnostic lines of the code under test (stdout and stderr) go to
+// /dev/null, as formatted text, so that only the figures are shown;
+// --diagnostics keeps them.
 
+#include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "tests/gps/TrackFixtures.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -15,7 +20,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +109,82 @@ void BM_AddFolder_PerPathExists(benchmark::State &state)
     addFolder(state, false);
 }
 
+// A one-hour drive, one sample per second, in an MP4 with a GPS index box;
+// 500 kB of (sparse) video between the blocks, 1.8 GB in all.
+class HourRecording
+{
+public:
+    HourRecording()
+    {
+        m_name = QStringLiteral("2019_0523_140000_001A.MP4");
+        m_path = m_dir.path() + QLatin1Char('/') + m_name;
+        fixtures::Options options;
+        options.gap = 500000;
+        if (!fixtures::indexBoxMp4(fixtures::drive(3600), options).write(m_path))
+            qFatal("cannot write %s", qPrintable(m_path));
+    }
+
+    std::unique_ptr<KoFileInfoModel> model() const
+    {
+        return std::unique_ptr<KoFileInfoModel>(new KoFileInfoModel(m_name, m_path));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_name;
+    QString m_path;
+};
+
+const HourRecording &hourRecording()
+{
+    static HourRecording r;
+    return r;
+}
+
+void checkTrack(benchmark::State &state, const KoFileInfoModel &m)
+{
+    if (!m.gpsLoaded() || m.gpsSamples().size() != 3600 || m.gForceXs().size() != 3600)
+        state.SkipWithError("track not loaded");
+}
+
+void BM_LoadGPS_First(benchmark::State &state)
+{
+    const HourRecording &r = hourRecording();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto m = r.model();
+        QFile::remove(m->gpsCachePath());
+        state.ResumeTiming();
+
+        m->loadGPS();
+
+        state.PauseTiming();
+        checkTrack(state, *m);
+        m.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_LoadGPS_Cached(benchmark::State &state)
+{
+    const HourRecording &r = hourRecording();
+    r.model()->loadGPS();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto m = r.model();
+        state.ResumeTiming();
+
+        m->loadGPS();
+
+        state.PauseTiming();
+        checkTrack(state, *m);
+        m.reset();
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_LoadGPS_First)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
+BENCHMARK(BM_LoadGPS_Cached)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
 BENCHMARK(BM_AddFolder_Listing)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9);
 BENCHMARK(BM_AddFolder_PerPathExists)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
@@ -111,8 +196,26 @@ int main(int argc, char **argv)
     QTemporaryDir cacheHome;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
     QCoreApplication app(argc, argv);
+
+    bool diagnostics = false;
+    for (int i = 1; i < argc; ++i)
+        diagnostics |= std::strcmp(argv[i], "--diagnostics") == 0;
+    // The figures go to the original stdout; the diagnostics to /dev/null.
+    std::ofstream results;
+    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_Tabular);
+    if (!diagnostics) {
+        const int figures = dup(STDOUT_FILENO);
+        const int null = open("/dev/null", O_WRONLY);
+        fflush(stdout);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        results.open("/proc/self/fd/" + std::to_string(figures));
+        reporter.SetOutputStream(&results);
+        reporter.SetErrorStream(&results);
+    }
+
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

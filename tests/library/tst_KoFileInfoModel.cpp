@@ -1,8 +1,10 @@
 #include "TestMain.h"
 
 #include "app/JXFileManager.h"
+#include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "tests/gps/TrackFixtures.h"
 
 #include <QTemporaryDir>
 
@@ -33,12 +35,40 @@ private:
         return new KoFileInfoModel(name, path(name), this, listing);
     }
 
+    // A recording whose track cache holds `lines` (the recording itself holds
+    // no track, so nothing but the cache can supply one).
+    KoFileInfoModel *cachedRecording(const QByteArray &lines, bool direct = false)
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 1000);
+        KoFileInfoModel *m = model(name);
+        QString cache = m->gpsCachePath();
+        if (direct)
+            cache.replace(".txt", "_haisi.txt");
+        QFile f(cache);
+        if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
+            return nullptr;
+        return m;
+    }
+
+    static QStringList gpsDirEntries()
+    {
+        return QDir(JXFileManager::instance()->getGpsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
 private slots:
     void init()
     {
         m_dir.reset(new QTemporaryDir);
         QVERIFY(m_dir->isValid());
         qDeleteAll(findChildren<KoFileInfoModel *>());
+        QDir(JXFileManager::instance()->getGpsDir()).removeRecursively();
     }
 
     void threeChannelsWithinTheTimeWindow()
@@ -262,6 +292,232 @@ private slots:
             QCOMPARE(m->prevRecording(), nullptr);
             QCOMPARE(m->nextRecording(), nullptr);
         }
+    }
+
+    void firstLoadExtractsOnceIntoTheCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(5)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString cache = m->gpsCachePath();
+        QVERIFY(!QFile::exists(cache));
+
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(!m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), cache);
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(cache).fileName()}));
+        QCOMPARE(m->gpsSamples().size(), 5);
+        const QByteArray text = readAll(cache);
+        QCOMPARE(text.count('\n'), 5);
+        QVERIFY(text.startsWith(
+            "A20190523140000,3112.000000,N,12130.000000,E,0.00,0.00,-25,-34,1021,35.500000\n"));
+        const KoGPSModel *third = m->gpsSamples().at(2);
+        QCOMPARE(third->status, 'A');
+        QCOMPARE(third->parent(), m);
+        QCOMPARE(third->gForceX(), -23 / 256.0f);
+
+        // Loaded once: a second call neither reads nor extracts.
+        QVERIFY(QFile::remove(cache));
+        m->loadGPS();
+        QVERIFY(!QFile::exists(cache));
+        QCOMPARE(m->gpsSamples().size(), 5);
+    }
+
+    void laterRunReadsTheCacheWithoutExtracting()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const fixtures::Recording video = fixtures::indexBoxMp4(fixtures::drive(4));
+        QVERIFY(video.write(path(name)));
+        model(name)->loadGPS();
+
+        // Same name and size, but no track inside any more: only the cache
+        // can give the four samples.
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
+        f.close();
+        KoFileInfoModel *again = model(name);
+        again->loadGPS();
+        QVERIFY(again->gpsLoaded());
+        QCOMPARE(again->gpsSamples().size(), 4);
+    }
+
+    void directChunksTrackIsMarkedHaisi()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::directChunksMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString plain = m->gpsCachePath();
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), QString(plain).replace(".txt", "_haisi.txt"));
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(m->gpsCachePath()).fileName()}));
+
+        // A new run finds the marked cache and reads the finer G-sensor scale.
+        KoFileInfoModel *again = model(name);
+        QCOMPARE(again->gpsCachePath(), plain);
+        again->loadGPS();
+        QVERIFY(again->haisiTrack());
+        QCOMPARE(again->gpsSamples().size(), 3);
+        for (const KoGPSModel *sample : again->gpsSamples()) {
+            QVERIFY(sample->fineGScale);
+            QCOMPARE(sample->gForceZ(), 1021 / 4096.0f);
+        }
+        QCOMPARE(again->gForceXs(), QList<float>({-25 / 4096.0f, -24 / 4096.0f, -23 / 4096.0f}));
+    }
+
+    void movRecordingIsWalkedAsMov()
+    {
+        const QString name = QStringLiteral("20190523_143005_00.MOV");
+        QVERIFY(fixtures::freeGpsMov(fixtures::drive(6), 2, 16, 48000).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QVERIFY(!m->haisiTrack());
+    }
+
+    void mapPointsEndWithACommaAfterAVoidLastSample()
+    {
+        // Shanghai: the display coordinates (BD-09) differ from WGS-84.
+        KoFileInfoModel *m =
+            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,0,0,0,1.0\n"
+                            "A20190523143006,3112.600000,N,12130.100000,E,1.00,0.00,0,0,0,1.0\n"
+                            "V20190523143007,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:121.500000,lat:31.208333},"
+                                                   "{lng:121.501667,lat:31.210000},]"));
+        QCOMPARE(m->mapPointsWgs2(), m->mapPointsWgs());
+        const KoGPSModel *first = m->gpsSamples().first();
+        QVERIFY(qAbs(first->latitude - first->wgsLatitude) > 1e-3);
+        QVERIFY(m->mapPointsBd().startsWith(QStringLiteral("[{lng:%1,lat:%2},")
+                                                .arg(first->longitude, 0, 'f', 6)
+                                                .arg(first->latitude, 0, 'f', 6)));
+        QVERIFY(m->mapPointsBd().endsWith("},]"));
+        QVERIFY(!m->hasGSensor());
+        QCOMPARE(m->gForceXs(), QList<float>({0, 0, 0}));
+    }
+
+    void lastValidSampleHasNoTrailingComma()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\r\n"
+                            "A20190523143006,5130.000000,N,00006.000000,W,1.00,0.00,0,0,0,1.0\r\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:-0.100000,lat:51.500000}]"));
+        // Outside China both lists are the same.
+        QCOMPARE(m->mapPointsBd(), m->mapPointsWgs());
+    }
+
+    void voidTrackStillHasGSensorSeries()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,256,0,-512,0.0\n"
+                            "V20190523143006,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->mapPointsBd(), QStringLiteral("[]"));
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[]"));
+        QCOMPARE(m->mapPointsWgs2(), QStringLiteral("[]"));
+        QCOMPARE(m->gForceXs(), QList<float>({1.0f, 0.0f}));
+        QCOMPARE(m->gForceZs(), QList<float>({-2.0f, 0.0f}));
+        QVERIFY(m->hasGSensor());
+    }
+
+    void singleSampleHasNoSeries()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,9,9,9,1.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 1);
+        QVERIFY(m->mapPointsBd().isEmpty());
+        QVERIFY(m->gForceXs().isEmpty());
+        QVERIFY(!m->hasGSensor());
+    }
+
+    void malformedCacheLines()
+    {
+        QByteArray lines = "A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,1,2,3,1.0\n"
+                           "\n"
+                           "garbage,,,\n";
+        lines += "A" + QByteArray(1000, '9') + ",1,N,1,E\n"; // one over-long line: one sample
+        lines += QByteArray("A2019") + '\0' + QByteArray("\xff\xfe,,\n");
+        lines += "A20190523143006,3112.500000,N"; // cut short, no line break
+        KoFileInfoModel *m = cachedRecording(lines);
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QCOMPARE(m->gpsSamples().at(2)->status, 'g');
+        QCOMPARE(m->gpsSamples().at(4)->status, 'A');
+        QVERIFY(qAbs(m->gpsSamples().at(5)->wgsLatitude - 31.208333) < 1e-6);
+        QCOMPARE(m->gForceXs().size(), 6);
+    }
+
+    void unreadableCacheFile()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 10);
+        KoFileInfoModel *m = model(name);
+        // A folder where the cache file should be: exists, cannot be read.
+        QVERIFY(QDir().mkpath(m->gpsCachePath()));
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(m->gpsSamples().isEmpty());
+    }
+
+    void failedExtractionLeavesNoCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 4000);
+        KoFileInfoModel *m = model(name);
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(!QFile::exists(m->gpsCachePath()));
+
+        // A transport stream carries no track that can be extracted.
+        const QString ts = QStringLiteral("2019_0523_143005_001A.TS");
+        QFile tsFile(path(ts));
+        QVERIFY(tsFile.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 100; ++i)
+            tsFile.write(fixtures::makeTsPacket(quint16(0x100 + i % 3), i % 10 == 0));
+        tsFile.close();
+        KoFileInfoModel *stream = model(ts);
+        stream->loadGPS();
+        QVERIFY(!stream->gpsLoaded());
+
+        // The recording vanished after it was listed.
+        const QString other = QStringLiteral("2019_0523_143105_002A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(other)));
+        KoFileInfoModel *gone = model(other);
+        QVERIFY(QFile::remove(path(other)));
+        gone->loadGPS();
+        QVERIFY(!gone->gpsLoaded());
+        QVERIFY(!QFile::exists(gone->gpsCachePath()));
+        for (const QString &entry : gpsDirEntries())
+            QVERIFY2(!entry.endsWith(".txt"), qPrintable(entry));
+    }
+
+    void emptyCacheIsExtractedAgain()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        QFile empty(m->gpsCachePath());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        m->loadGPS();
+        QCOMPARE(m->gpsSamples().size(), 3);
+        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
     }
 
     void listingFindsTheSameSiblings()
