@@ -25,6 +25,7 @@ void KoGsensorWidget::setModel(KoFileInfoModel *model)
     m_maxX = m_maxY = m_maxZ = 0;
     m_currentIndex = 0;
     m_showX = m_showY = m_showZ = true;
+    m_curves = QImage();
     if (!model)
         m_model = nullptr;
     else if (model->hasGSensor())
@@ -59,6 +60,7 @@ void KoGsensorWidget::draw(QPainter *painter, const QRect &rect) const
     const int h = rect.height();
     painter->save();
     painter->translate(rect.topLeft());
+    painter->setRenderHint(QPainter::Antialiasing, false);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
 
     const QPen guidePen(kGuideColor, 1.0);
@@ -94,28 +96,21 @@ void KoGsensorWidget::draw(QPainter *painter, const QRect &rect) const
             painter->setPen(QPen(kGuideColor, 1));
             painter->drawLine(QLineF(played, 2.5, played, h - 2.5));
 
-            const QPen xPen(kXColor, 1.0);
-            const QPen yPen(kYColor, 1.0);
-            const QPen zPen(kZColor, 1.0);
-            const float yBase = half + band;
-            const float zBase = 2 * band + half;
-            for (int i = 0; i < n - 1; ++i) {
-                const float x0 = float(i) * step - offset;
-                const float x1 = float(i + 1) * step - offset;
-                if (m_showX) {
-                    painter->setPen(xPen);
-                    painter->drawLine(
-                        QLine(int(x0), int(half - xs.at(i) * k), int(x1), int(half - xs.at(i + 1) * k)));
-                }
-                if (m_showY) {
-                    painter->setPen(yPen);
-                    painter->drawLine(QLineF(x0, yBase - ys.at(i) * k, x1, yBase - ys.at(i + 1) * k));
-                }
-                if (m_showZ) {
-                    painter->setPen(zPen);
-                    painter->drawLine(QLineF(x0, zBase - zs.at(i) * k, x1, zBase - zs.at(i + 1) * k));
-                }
+            // The curves change only with the recording, the size and the
+            // offset, not with the cursor: they are drawn once into a layer
+            // that every later paint lays over the played area as it is.
+            const qreal dpr = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+            if (m_curves.isNull() || m_curvesSize != rect.size() || m_curvesOffset != offset ||
+                m_curves.devicePixelRatioF() != dpr) {
+                m_curves = QImage(rect.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+                m_curves.setDevicePixelRatio(dpr);
+                m_curves.fill(Qt::transparent);
+                m_curvesSize = rect.size();
+                m_curvesOffset = offset;
+                QPainter layer(&m_curves);
+                drawCurves(&layer, xs, ys, zs, n, step, offset, band, k);
             }
+            painter->drawImage(0, 0, m_curves);
         }
     }
 
@@ -123,6 +118,44 @@ void KoGsensorWidget::draw(QPainter *painter, const QRect &rect) const
     painter->drawLine(QLineF(0, 0, 0, h));
     painter->drawLine(QLineF(w - 0.5, 0, w - 0.5, h));
     painter->restore();
+}
+
+void KoGsensorWidget::drawCurves(QPainter *painter, const QList<float> &xs, const QList<float> &ys,
+                                 const QList<float> &zs, int n, float step, float offset, float band,
+                                 float k) const
+{
+    // Segment i joins samples i and i + 1. X is drawn on whole pixels (end
+    // points truncated), Y and Z on exact coordinates. Each curve stays
+    // inside its own band, so drawing them one after the other gives the
+    // picture of drawing them segment by segment without a pen change for
+    // every segment.
+    const float half = band * 0.5f;
+    if (m_showX) {
+        QVector<QLine> lines;
+        lines.reserve(n - 1);
+        for (int i = 0; i < n - 1; ++i) {
+            const float x0 = float(i) * step - offset;
+            const float x1 = float(i + 1) * step - offset;
+            lines.append(QLine(int(x0), int(half - xs.at(i) * k), int(x1), int(half - xs.at(i + 1) * k)));
+        }
+        painter->setPen(QPen(kXColor, 1.0));
+        painter->drawLines(lines);
+    }
+    const auto drawFloatCurve = [&](const QList<float> &values, float base, const QColor &color) {
+        QVector<QLineF> lines;
+        lines.reserve(n - 1);
+        for (int i = 0; i < n - 1; ++i) {
+            const float x0 = float(i) * step - offset;
+            const float x1 = float(i + 1) * step - offset;
+            lines.append(QLineF(x0, base - values.at(i) * k, x1, base - values.at(i + 1) * k));
+        }
+        painter->setPen(QPen(color, 1.0));
+        painter->drawLines(lines);
+    };
+    if (m_showY)
+        drawFloatCurve(ys, half + band, kYColor);
+    if (m_showZ)
+        drawFloatCurve(zs, 2 * band + half, kZColor);
 }
 
 void KoGsensorWidget::paintEvent(QPaintEvent *)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QList>
 #include <QWidget>
 
 class KoFileInfoModel;
@@ -37,6 +39,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void drawCurves(QPainter *painter, const QList<float> &xs, const QList<float> &ys, const QList<float> &zs,
+                    int n, float step, float offset, float band, float k) const;
+
     KoFileInfoModel *m_model = nullptr;
     int m_currentIndex = 0;
     bool m_showX = true;
@@ -45,4 +50,9 @@ private:
     float m_maxX = 0;
     float m_maxY = 0;
     float m_maxZ = 0;
+
+    // The curves as last drawn, for the size and offset they were drawn at.
+    mutable QImage m_curves;
+    mutable QSize m_curvesSize;
+    mutable float m_curvesOffset = 0;
 };
