@@ -83,8 +83,9 @@ void KoGsensorWidget::draw(QPainter *painter, const QRect &rect) const
         const QList<float> ys = m_model->gForceYs();
         const QList<float> zs = m_model->gForceZs();
         const int n = std::min({xs.size(), ys.size(), zs.size()});
-        // One sample has no horizontal extent: only the guides are drawn.
-        if (n > 1) {
+        // One sample has no horizontal extent (and an empty rectangle no
+        // room): only the guides are drawn, nothing divides by zero.
+        if (n > 1 && w > 0 && h > 0) {
             const float step = float(w) / float(n - 1);
             const float pos = float(m_currentIndex) * step;
             const float offset = std::max(0.0f, pos - float(w));
