@@ -9,6 +9,8 @@ packages=(
   qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
   fonts-noto-cjk libjs-leaflet
+  # the artwork generator draws its texts with DejaVu Sans
+  fonts-dejavu-core
   # sample recordings (real H.264 video)
   ffmpeg
 )
