@@ -71,6 +71,9 @@ JXDeviceTreeView::JXDeviceTreeView(QWidget *parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     viewport()->setAutoFillBackground(false);
+    // Rows light up under the mouse; not every style turns hover on for
+    // item views by itself.
+    viewport()->setAttribute(Qt::WA_Hover);
     s_instance = this;
 }
 

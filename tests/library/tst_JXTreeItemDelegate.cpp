@@ -150,6 +150,25 @@ private slots:
         QVERIFY(image.pixelColor(5, 60) != selectedColor);
     }
 
+    void rowUnderTheMouseIsLit()
+    {
+        QList<KoFileInfoModel *> list{recording("2019_0523_143040_001A.MP4"),
+                                      recording("2019_0523_143041_001A.MP4")};
+        JXDeviceTreeView view;
+        view.resize(333, 150);
+        view.setFileList(list);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // A real pointer move on the display, so that the view has to ask
+        // for hover events itself.
+        QTest::mouseMove(view.viewport(), QPoint(150, 20));
+        QTest::mouseMove(view.viewport(), QPoint(150, 70));
+        // White at alpha 21 over black, in row 1 only.
+        QTRY_COMPARE(grab(view).pixelColor(5, 70), QColor(21, 21, 21));
+        const QImage image = grab(view);
+        QCOMPARE(image.pixelColor(5, 20), QColor(Qt::black));
+    }
+
     void deleteIsAClickOnTheButton()
     {
         QList<KoFileInfoModel *> list;

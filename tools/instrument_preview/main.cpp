@@ -2,11 +2,14 @@
 // file list as the main window arranges them, for looking at the painted
 // widgets outside the player.
 //
-// Usage: instrument_preview [--speed KMH] [--heading DEG] [--index N] [recording...]
+// Usage: instrument_preview [--speed KMH] [--heading DEG] [--index N] [--playing ROW]
+//                           [--made-up-track] [recording...]
 // The first recording's track drives the chart (cursor at --index, default
-// the middle); every recording is listed. Without recordings a made-up
-// three-minute drive is used. Previews and track caches go to the usual
-// per-user cache folder unless XDG_CACHE_HOME points elsewhere.
+// the middle); every recording is listed. Without recordings, or with
+// --made-up-track, the chart shows a made-up three-minute drive. The tool
+// keeps its own cache folder ($XDG_CACHE_HOME/instrument_preview: GPS/ and
+// Previews/, named as the player names them), so it never writes into the
+// player's caches.
 #include "app/JXPlatform.h"
 #include "library/JXDeviceTreeView.h"
 #include "library/KoFileInfoModel.h"
@@ -26,19 +29,13 @@
 
 namespace {
 
-// A three-minute town drive: road noise, two brakings, a bend, a kerb.
-KoFileInfoModel *madeUpDrive(const QTemporaryDir &dir)
+// A three-minute town drive written as a track cache: road noise, two
+// brakings, a bend, a kerb.
+void writeMadeUpDrive(const QString &cachePath)
 {
-    const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
-    QFile video(dir.filePath(name));
-    if (!video.open(QIODevice::WriteOnly))
-        return nullptr;
-    video.write("preview");
-    video.close();
-    auto *recording = new KoFileInfoModel(name, video.fileName());
-    QFile cache(recording->gpsCachePath());
+    QFile cache(cachePath);
     if (!cache.open(QIODevice::WriteOnly))
-        return recording;
+        return;
     for (int i = 0; i < 180; ++i) {
         double x = 10 * qSin(i * 0.9) + 6 * qSin(i * 2.3);
         double y = 8 * qCos(i * 1.3);
@@ -58,6 +55,18 @@ KoFileInfoModel *madeUpDrive(const QTemporaryDir &dir)
                         30 + (5 + i) / 60, (5 + i) % 60, int(x), int(y), int(z))
                         .toLatin1());
     }
+}
+
+KoFileInfoModel *madeUpRecording(const QTemporaryDir &dir)
+{
+    const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+    QFile video(dir.filePath(name));
+    if (!video.open(QIODevice::WriteOnly))
+        return nullptr;
+    video.write("preview");
+    video.close();
+    auto *recording = new KoFileInfoModel(name, video.fileName());
+    writeMadeUpDrive(recording->gpsCachePath());
     return recording;
 }
 
@@ -172,7 +181,9 @@ int main(int argc, char **argv)
     QCommandLineOption headingOption("heading", "Compass heading.", "degrees", "135");
     QCommandLineOption indexOption("index", "Chart cursor sample (default: the middle).", "n", "-1");
     QCommandLineOption playingOption("playing", "Row shown as playing.", "row", "0");
-    parser.addOptions({speedOption, headingOption, indexOption, playingOption});
+    QCommandLineOption madeUpOption(
+        "made-up-track", "Give the first recording the made-up drive when it has no track cache yet.");
+    parser.addOptions({speedOption, headingOption, indexOption, playingOption, madeUpOption});
     parser.addPositionalArgument("recording", "Recordings to list; the first drives the chart.");
     parser.process(app);
 
@@ -183,8 +194,8 @@ int main(int argc, char **argv)
         recordings.append(new KoFileInfoModel(info.fileName(), info.absoluteFilePath()));
     }
     if (recordings.isEmpty())
-        recordings.append(madeUpDrive(dir));
-    KoFileInfoModel *first = recordings.value(0);
+        recordings.append(madeUpRecording(dir));
+    KoFileInfoModel *first = parser.isSet(madeUpOption) ? madeUpRecording(dir) : recordings.value(0);
     if (first)
         first->loadGPS();
     int index = parser.value(indexOption).toInt();
@@ -219,11 +230,12 @@ int main(int argc, char **argv)
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list->setItemsExpandable(false);
     list->setStyleSheet("QTreeView { background: transparent; }");
-    list->setFileList(recordings);
     listLayout->addWidget(list);
     layout->addWidget(listPanel);
 
     window.resize(1100, 420);
     window.show();
+    // After the layout has sized the list, as the player's start-up restore.
+    list->setFileList(recordings);
     return app.exec();
 }
