@@ -217,16 +217,6 @@ private slots:
         QCOMPARE(deleted.size(), 2);
         QCOMPARE(deleted.last(), third);
     }
-
-    void editorsAreNeverCreated()
-    {
-        JXDeviceTreeView view;
-        JXTreeItemDelegate delegate(&view);
-        QStyleOptionViewItem option;
-        QCOMPARE(delegate.createEditor(&view, option, QModelIndex()), nullptr);
-        view.resize(250, 100);
-        QCOMPARE(delegate.sizeHint(option, QModelIndex()), QSize(250, 48));
-    }
 };
 
 TAVRIN_TEST_MAIN(tst_JXTreeItemDelegate, QApplication)

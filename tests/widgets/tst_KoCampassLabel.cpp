@@ -59,14 +59,6 @@ private slots:
         QVERIFY(isBlue(image.pixelColor(bottom)));
         QCOMPARE(paintCompass(-90), image);
     }
-
-    void directionIsStoredAsGiven()
-    {
-        KoCampassLabel compass;
-        QCOMPARE(compass.direction(), 0.0);
-        compass.setDirection(-12.25);
-        QCOMPARE(compass.direction(), -12.25);
-    }
 };
 
 TAVRIN_TEST_MAIN(tst_KoCampassLabel, QApplication)

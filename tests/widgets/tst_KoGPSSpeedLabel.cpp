@@ -72,14 +72,6 @@ private slots:
         QVERIFY2(qAbs(diff) < 3.0, qPrintable(QString::number(clockwiseFromUp(pivot, end))));
     }
 
-    void speedIsStoredAsGiven()
-    {
-        KoGPSSpeedLabel gauge;
-        QCOMPARE(gauge.speed(), 0.0f);
-        gauge.setSpeed(57.9f);
-        QCOMPARE(gauge.speed(), 57.9f);
-    }
-
     void smallWidgetShrinksTheImageKeepingItsAspect()
     {
         // 76 x 152 at speed 0: the image is halved to 76 x 76 and drawn from

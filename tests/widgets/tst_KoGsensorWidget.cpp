@@ -168,20 +168,6 @@ private slots:
         QVERIFY(is(image, 399, 40, guide));
     }
 
-    void twoSamplesSpanTheWidth()
-    {
-        auto recording = makeRecording(m_dir, "two.MP4", {{256, 0, 0}, {-256, 0, 0}});
-        QVERIFY(recording && recording->hasGSensor());
-        KoGsensorWidget chart;
-        chart.setModel(recording.get());
-        chart.setCurrentIndex(1);
-        const QImage image = paint(chart, QSize(400, 100));
-        // X falls from the top of its band (row 0) to its bottom (row 33).
-        QVERIFY(is(image, 5, 0, xColor) || is(image, 5, 1, xColor));
-        QVERIFY(is(image, 396, 32, xColor) || is(image, 396, 33, xColor));
-        QVERIFY(isPlayed(image, 390, 40));
-    }
-
     void curvesMatchSegmentBySegmentDrawing()
     {
         // The curves are drawn axis by axis; the picture must be the one of
