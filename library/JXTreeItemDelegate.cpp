@@ -18,11 +18,6 @@ const QColor kPlayingTextColor(18, 253, 253);
 // of the process (a pixmap must not outlive the application object's
 // destruction, so it is never destroyed).
 QPixmap *s_defaultThumbnail = nullptr;
-
-QPixmap previewOf(KoFileInfoModel *recording)
-{
-    return KoPreviewLoader::previewPixmap(recording);
-}
 } // namespace
 
 QRect JXTreeItemDelegate::thumbnailRect(const QRect &row)
@@ -87,7 +82,7 @@ void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     if (option.state & QStyle::State_MouseOver)
         painter->fillRect(rowArea, kHoverColor);
 
-    QPixmap thumbnail = recording ? previewOf(recording) : QPixmap();
+    QPixmap thumbnail = recording ? KoPreviewLoader::previewPixmap(recording) : QPixmap();
     if (thumbnail.isNull())
         thumbnail = *s_defaultThumbnail;
     if (!thumbnail.isNull())
