@@ -44,12 +44,12 @@ quint32 KoByteReader::be32(qint64 offset) const
 {
     uchar b[4];
     read(offset, b, 4);
-    return be32(b);
+    return bigEndian32(b);
 }
 
 quint64 KoByteReader::be64(qint64 offset) const
 {
     uchar b[8];
     read(offset, b, 8);
-    return quint64(be32(b)) << 32 | be32(b + 4);
+    return quint64(bigEndian32(b)) << 32 | bigEndian32(b + 4);
 }

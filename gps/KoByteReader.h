@@ -26,11 +26,11 @@ public:
     quint32 be32(qint64 offset) const;
     quint64 be64(qint64 offset) const;
 
-    static quint32 be32(const uchar *p)
+    static quint32 bigEndian32(const uchar *p)
     {
         return quint32(p[0]) << 24 | quint32(p[1]) << 16 | quint32(p[2]) << 8 | p[3];
     }
-    static quint32 le32(const uchar *p)
+    static quint32 littleEndian32(const uchar *p)
     {
         return quint32(p[3]) << 24 | quint32(p[2]) << 16 | quint32(p[1]) << 8 | p[0];
     }
