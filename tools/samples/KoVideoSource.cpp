@@ -74,7 +74,7 @@ QStringList encoderArguments(const KoVideoSpec &spec)
 {
     const QDateTime utc(spec.clock.date(), spec.clock.time(), Qt::UTC);
     const QString filter =
-        QStringLiteral("%1drawbox=x=0:y=0:w=iw:h=ih/6:color=black@0.6:t=fill,"
+        QStringLiteral("%1drawbox=x=0:y=0:w=iw:h=ih/6:color=black@0.85:t=fill,"
                        "drawtext=text='%2':fontsize=h/5:fontcolor=white:x=w/30:y=h/60,"
                        "drawtext=text='%{pts\\:gmtime\\:%3\\:%Y-%m-%d %T}':fontsize=h/14:fontcolor=white:"
                        "x=w-tw-w/30:y=h/24")
@@ -136,6 +136,10 @@ bool KoVideoSource::encode(const KoVideoSpec &spec, const QString &workPath, QSt
 {
     m_spec = spec;
     m_file.close();
+    m_sampleEntry.clear();
+    m_sizes.clear();
+    m_offsets.clear();
+    m_keyframes.clear();
     QStringList arguments = encoderArguments(spec);
     arguments << QStringLiteral("-f") << QStringLiteral("mp4") << workPath;
     if (!runFfmpeg(arguments, error))
@@ -163,7 +167,12 @@ bool KoVideoSource::encode(const KoVideoSpec &spec, const QString &workPath, QSt
             if (size > MaxMoovSize)
                 break;
             m_file.seek(at + 8);
-            return readSampleTable(m_file.read(size - 8), error);
+            if (readSampleTable(m_file.read(size - 8), error))
+                return true;
+            m_sizes.clear();
+            m_offsets.clear();
+            m_keyframes.clear();
+            return false;
         }
         at += size;
     }
