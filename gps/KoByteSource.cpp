@@ -32,7 +32,8 @@ private:
 };
 
 // Reads with pread through two small windows: a chunk table and the blocks it
-// points at are read alternately without throwing each other out.
+// points at are read alternately without throwing each other out, and a
+// scattered 120-byte block costs one small read.
 class FileSource : public KoByteSource
 {
 public:
@@ -61,10 +62,17 @@ public:
                 return length;
             }
         }
+        // Refill the window used least recently: 1 KiB around the read, or,
+        // when the reads run on from its end (a chunk table), twice as much
+        // as last time, up to the whole window.
         m_lastUsed ^= 1;
         Window &w = m_windows[m_lastUsed];
+        const qint64 oldEnd = w.start + w.length;
+        const bool runsOn = w.start >= 0 && offset >= oldEnd - 512 && offset <= oldEnd + 512;
+        w.span = runsOn ? qMin(2 * w.span, kWindowSize) : kSmallSpan;
         w.start = offset & ~qint64(511);
-        w.length = readFully(w.start, w.data, qMin<qint64>(kWindowSize, m_size - w.start));
+        const qint64 wanted = qMax(w.span, offset - w.start + length);
+        w.length = readFully(w.start, w.data, qMin(wanted, m_size - w.start));
         const qint64 n = qBound<qint64>(0, w.start + w.length - offset, length);
         memcpy(out, w.data + (offset - w.start), size_t(n));
         return n;
@@ -72,11 +80,13 @@ public:
 
 private:
     static constexpr qint64 kWindowSize = 8192;
+    static constexpr qint64 kSmallSpan = 1024;
 
     struct Window
     {
         qint64 start = -1;
         qint64 length = 0;
+        qint64 span = kSmallSpan;
         char data[kWindowSize];
     };
 

@@ -4,8 +4,10 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
+#include <charconv>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -63,6 +65,63 @@ int clampToInt(qint64 v)
 {
     return int(qBound<qint64>(INT_MIN, v, INT_MAX));
 }
+
+// Writes the fields of a track line as the printf format
+// "%c20%.2d%.2d%.2d%.2d%.2d%.2d,%f,%c,%f,%c,%.2f,%.2f,%d,%d,%d,%f\n" does, in a
+// fraction of printf's time (3600 lines per recording).
+class LineBuilder
+{
+public:
+    LineBuilder(char *buffer, int size)
+        : m_begin(buffer)
+        , m_p(buffer)
+        , m_end(buffer + size)
+    {}
+
+    void put(char c)
+    {
+        if (m_p != m_end)
+            *m_p++ = c;
+        else
+            m_failed = true;
+    }
+
+    // %.2d: at least two digits after the sign.
+    void twoDigits(qint32 v)
+    {
+        if (v < 0)
+            put('-');
+        const quint64 magnitude = v < 0 ? quint64(-qint64(v)) : quint64(v);
+        if (magnitude < 10)
+            put('0');
+        advance(std::to_chars(m_p, m_end, magnitude));
+    }
+
+    void integer(qint32 v) { advance(std::to_chars(m_p, m_end, v)); }
+
+    // %f / %.2f of a float widened to double.
+    void fixed(float v, int decimals)
+    {
+        advance(std::to_chars(m_p, m_end, double(v), std::chars_format::fixed, decimals));
+    }
+
+    // -1 when the buffer was too small.
+    int length() const { return m_failed ? -1 : int(m_p - m_begin); }
+
+private:
+    void advance(std::to_chars_result r)
+    {
+        if (r.ec == std::errc())
+            m_p = r.ptr;
+        else
+            m_failed = true;
+    }
+
+    char *m_begin;
+    char *m_p;
+    char *m_end;
+    bool m_failed = false;
+};
 
 } // namespace
 
@@ -319,7 +378,7 @@ int KoTrackExtractor::tsScan()
     const qint64 fileSize = m_reader.size();
     printf("Filesize:%ld\n", long(fileSize));
     // Whole runs of packets are read at once; a short last packet reads as zeros.
-    constexpr qint64 kPacketsPerRead = 1024;
+    constexpr qint64 kPacketsPerRead = 256;
     QByteArray chunk(int(kTsPacketSize * kPacketsPerRead), '\0');
     const uchar *bytes = reinterpret_cast<const uchar *>(chunk.constData());
     for (qint64 offset = 0; offset < fileSize; offset += chunk.size()) {
@@ -475,11 +534,32 @@ void KoTrackExtractor::writeSample(Sample s)
     // (a NUL, a line break, a comma): it is written as the default N / E.
     auto hemisphere = [](char c, char fallback) { return c > ' ' && c < 0x7f && c != ',' ? c : fallback; };
     char line[512];
-    const int n =
-        snprintf(line, sizeof line, "%c20%.2d%.2d%.2d%.2d%.2d%.2d,%f,%c,%f,%c,%.2f,%.2f,%d,%d,%d,%f\n",
-                 s.status, s.year, s.month, s.day, s.hour, s.minute, s.second, double(s.latitude),
-                 hemisphere(s.latHemisphere, 'N'), double(s.longitude), hemisphere(s.lngHemisphere, 'E'),
-                 double(s.speed), double(s.heading), s.gX, s.gY, s.gZ, double(s.altitude));
+    LineBuilder b(line, sizeof line);
+    b.put(s.status);
+    b.put('2');
+    b.put('0');
+    for (qint32 v : {s.year, s.month, s.day, s.hour, s.minute, s.second})
+        b.twoDigits(v);
+    b.put(',');
+    b.fixed(s.latitude, 6);
+    b.put(',');
+    b.put(hemisphere(s.latHemisphere, 'N'));
+    b.put(',');
+    b.fixed(s.longitude, 6);
+    b.put(',');
+    b.put(hemisphere(s.lngHemisphere, 'E'));
+    b.put(',');
+    b.fixed(s.speed, 2);
+    b.put(',');
+    b.fixed(s.heading, 2);
+    for (qint32 v : {s.gX, s.gY, s.gZ}) {
+        b.put(',');
+        b.integer(v);
+    }
+    b.put(',');
+    b.fixed(s.altitude, 6);
+    b.put('\n');
+    const int n = b.length();
     // Only absurd values (a float near 1e38) make a line longer than a reader takes.
     if (n <= 0 || n > kMaxLineLength)
         return;
@@ -533,12 +613,19 @@ int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int
 {
     if (wasDirect)
         *wasDirect = false;
-    const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(QFile::decodeName(sourcePath));
+    const QString sourceName = QFile::decodeName(sourcePath);
+    const QString outputName = QFile::decodeName(outputPath);
+    // Opening the output truncates it: it must never be the recording itself.
+    if (QFileInfo::exists(outputName) && QFileInfo(outputName) == QFileInfo(sourceName)) {
+        qWarning() << "extractTrack" << __LINE__ << "output is the source" << sourcePath;
+        return -1;
+    }
+    const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(sourceName);
     if (!source) {
         qWarning() << "extractTrack" << __LINE__ << "cannot open" << sourcePath;
         return -1;
     }
-    KoTrackExtractor extractor(source.get(), QFile::decodeName(outputPath));
+    KoTrackExtractor extractor(source.get(), outputName);
     const int result = extractor.run(kind);
     if (wasDirect)
         *wasDirect = extractor.wasDirect();

@@ -9,9 +9,15 @@ packages=(
   qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
   fonts-noto-cjk libjs-leaflet
+  # the artwork generator draws its texts with DejaVu Sans
+  fonts-dejavu-core
   # sample recordings (real H.264 video)
   ffmpeg
 )
+if [ "${1:-run}" = fuzz ]; then
+  # tools/install-deps.sh fuzz: clang with its sanitizer and fuzzer runtimes (libFuzzer targets)
+  packages+=(clang libclang-rt-14-dev)
+fi
 if [ "${1:-run}" = test ]; then
   packages+=(
     xvfb xauth imagemagick xdotool

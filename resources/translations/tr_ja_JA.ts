@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JA">
     <context>
+        <name>JXAlertDialog</name>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Dialog</source>
+            <translation>ダイアログ</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>OK</translation>
+        </message>
+    </context>
+    <context>
+        <name>JXTreeItemDelegate</name>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>
@@ -34,6 +56,13 @@
         <message>
             <source>西班牙</source>
             <translation>スペイン語</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoCoverWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>フォーム</translation>
         </message>
     </context>
 </TS>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
     <context>
+        <name>JXAlertDialog</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>Dialog</source>
+            <translation>Диалог</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>ОК</translation>
+        </message>
+    </context>
+    <context>
+        <name>JXTreeItemDelegate</name>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 МБ</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>
@@ -34,6 +56,13 @@
         <message>
             <source>西班牙</source>
             <translation>Испанский</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoCoverWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>Форма</translation>
         </message>
     </context>
 </TS>

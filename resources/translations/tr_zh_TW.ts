@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
     <context>
+        <name>JXAlertDialog</name>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Dialog</source>
+            <translation>對話框</translation>
+        </message>
+        <message>
+            <source>Ok</source>
+            <translation>確認</translation>
+        </message>
+    </context>
+    <context>
+        <name>JXTreeItemDelegate</name>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>
@@ -34,6 +56,13 @@
         <message>
             <source>西班牙</source>
             <translation>西班牙文</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoCoverWidget</name>
+        <message>
+            <source>Form</source>
+            <translation>視窗</translation>
         </message>
     </context>
 </TS>

@@ -3,9 +3,11 @@
 #include "TrackFixtures.h"
 #include "gps/KoTrackExtractor.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <thread>
 
 using namespace fixtures;
@@ -107,6 +109,7 @@ private slots:
     void truncatedBlockReadsZeros();
     void nonLetterHemisphereWrittenAsDefault();
     void overlongLineDropped();
+    void linesMatchPrintfFormat();
     // Box walks
     void largeSizeBoxSkipped();
     void malformedBoxEndsWalk_data();
@@ -134,6 +137,7 @@ private slots:
     void fileExtractionMatchesBuffer();
     void missingSourceFails();
     void unwritableOutputFails();
+    void outputNeverOverwritesSource();
     void failedWriteIsNoSuccess();
     void concurrentExtractionsKeepTheirState();
 };
@@ -310,6 +314,72 @@ void tst_KoTrackExtractor::overlongLineDropped()
     // A reader takes lines of at most 255 characters: the absurd one is left out.
     QCOMPARE(r.lines().size(), 1);
     QVERIFY(r.lines()[0].startsWith("A20190523140001,"));
+}
+
+void tst_KoTrackExtractor::linesMatchPrintfFormat()
+{
+    // The line writer stands in for the printf format: any field values
+    // (binary ties, NaN, infinities, huge and tiny values) give its bytes.
+    QRandomGenerator random(11);
+    auto randomFloat = [&]() -> float {
+        const float special[] = {NAN,   -NAN,   INFINITY, -INFINITY, 0.0f,
+                                 -0.0f, 0.005f, 0.125f,   1e9f,      99999999.0f};
+        switch (random.bounded(5)) {
+        case 0: {
+            const quint32 bits = random.generate();
+            float f;
+            memcpy(&f, &bits, sizeof f);
+            return f;
+        }
+        case 1:
+            return float(random.bounded(2e6) - 1e6);
+        case 2:
+            return float(random.bounded(2000) - 1000) / 8.0f;
+        case 3:
+            return float(random.bounded(1e-5));
+        default:
+            return special[random.bounded(10)];
+        }
+    };
+    auto randomInt = [&]() -> qint32 {
+        return random.bounded(2) ? qint32(random.generate()) : qint32(random.bounded(-200, 200));
+    };
+    QVector<Sample> samples(3000);
+    QByteArray expected;
+    for (Sample &s : samples) {
+        s.status = 'V';
+        s.latHemisphere = "NSEW"[random.bounded(4)];
+        s.lngHemisphere = "NSEW"[random.bounded(4)];
+        s.year = randomInt();
+        s.month = randomInt();
+        s.day = randomInt();
+        s.hour = randomInt();
+        s.minute = randomInt();
+        s.second = randomInt();
+        s.latitude = randomFloat();
+        s.longitude = randomFloat();
+        s.speed = randomFloat();
+        s.heading = randomFloat();
+        s.altitude = randomFloat();
+        s.gX = randomInt();
+        s.gY = randomInt();
+        s.gZ = randomInt();
+        char line[512];
+        const int n =
+            snprintf(line, sizeof line, "%c20%.2d%.2d%.2d%.2d%.2d%.2d,%f,%c,%f,%c,%.2f,%.2f,%d,%d,%d,%f\n",
+                     s.status, s.year, s.month, s.day, s.hour, s.minute, s.second, double(s.latitude),
+                     s.latHemisphere, double(s.longitude), s.lngHemisphere, double(s.speed),
+                     double(s.heading), s.gX, s.gY, s.gZ, double(s.altitude));
+        if (n <= 255)
+            expected.append(line, n);
+    }
+    const Run r = extract(directChunksMp4(samples).bytes(), KoTrackExtractor::Mp4Walk);
+    const QList<QByteArray> want = expected.split('\n');
+    const QList<QByteArray> got = r.track.split('\n');
+    QVERIFY(want.size() > 1000);
+    for (int i = 0; i < qMin(want.size(), got.size()); ++i)
+        QCOMPARE(got[i], want[i]);
+    QCOMPARE(got.size(), want.size());
 }
 
 void tst_KoTrackExtractor::largeSizeBoxSkipped()
@@ -582,6 +652,23 @@ void tst_KoTrackExtractor::unwritableOutputFails()
         int result = 0;
         captureStdout([&] { result = extractTrack(QFile::encodeName(run.first), output, run.second); });
         QCOMPARE(result, -1);
+    }
+}
+
+void tst_KoTrackExtractor::outputNeverOverwritesSource()
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("a.mp4"));
+    QVERIFY(indexBoxMp4(drive(3)).write(source));
+    const qint64 size = QFileInfo(source).size();
+    QVERIFY(QFile::link(source, dir.filePath(QStringLiteral("link.mp4"))));
+    for (const QString &output :
+         {source, dir.filePath(QStringLiteral("./a.mp4")), dir.filePath(QStringLiteral("link.mp4"))}) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^extractTrack .*output is the source"));
+        QCOMPARE(
+            extractTrack(QFile::encodeName(source), QFile::encodeName(output), KoTrackExtractor::Mp4Walk),
+            -1);
+        QCOMPARE(QFileInfo(source).size(), size);
     }
 }
 

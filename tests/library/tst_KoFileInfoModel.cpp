@@ -1,0 +1,555 @@
+#include "TestMain.h"
+
+#include "app/JXFileManager.h"
+#include "gps/KoGPSModel.h"
+#include "library/KoDirectoryListing.h"
+#include "library/KoFileInfoModel.h"
+#include "tests/gps/TrackFixtures.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+class tst_KoFileInfoModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
+
+    void touch(const QStringList &names, qint64 size = 0)
+    {
+        for (const QString &name : names) {
+            QFile f(path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(size));
+        }
+    }
+
+    KoFileInfoModel *model(const QString &name, KoDirectoryListing *listing = nullptr)
+    {
+        return new KoFileInfoModel(name, path(name), this, listing);
+    }
+
+    // A recording whose track cache holds `lines` (the recording itself holds
+    // no track, so nothing but the cache can supply one).
+    KoFileInfoModel *cachedRecording(const QByteArray &lines, bool direct = false)
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 1000);
+        KoFileInfoModel *m = model(name);
+        QString cache = m->gpsCachePath();
+        if (direct)
+            cache.replace(".txt", "_haisi.txt");
+        QFile f(cache);
+        if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
+            return nullptr;
+        return m;
+    }
+
+    static QStringList gpsDirEntries()
+    {
+        return QDir(JXFileManager::instance()->getGpsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+        qDeleteAll(findChildren<KoFileInfoModel *>());
+        QDir(JXFileManager::instance()->getGpsDir()).removeRecursively();
+    }
+
+    void threeChannelsWithinTheTimeWindow()
+    {
+        touch({"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        KoFileInfoModel *a = model("2019_0523_143005_001A.MP4");
+        QCOMPARE(a->channelIndex(), 1);
+        QCOMPARE(a->channelCount(), 3);
+        QCOMPARE(a->channelPath(0), path("2019_0523_143005_001A.MP4"));
+        QCOMPARE(a->channelPath(1), path("2019_0523_143006_002B.MP4"));
+        QCOMPARE(a->channelPath(2), path("2019_0523_143005_001C.MP4"));
+    }
+
+    void loneRearChannel()
+    {
+        touch({"2019_0523_143005_001B.MP4", "2019_0523_143008_001A.MP4", "2019_0523_143005_004C.MP4"});
+        KoFileInfoModel *b = model("2019_0523_143005_001B.MP4");
+        QCOMPARE(b->channelIndex(), 2);
+        QCOMPARE(b->channelCount(), 1);
+        QVERIFY(b->channelPath(1).isEmpty());
+        QVERIFY(b->channelPath(2).isEmpty());
+    }
+
+    void candidateOrderAndMidnight()
+    {
+        int index = -7;
+        const QStringList c = KoFileInfoModel::getBackPath("/v/2019_1231_235959_005B.MOV", &index);
+        QCOMPARE(index, 2);
+        QCOMPARE(c.size(), 50);
+        // Sequence s-2 first; within a sequence the times -1, -2, 0, +1, +2.
+        QCOMPARE(c.mid(0, 6), QStringList({"/v/2019_1231_235958_003A.MOV", "/v/2019_1231_235957_003A.MOV",
+                                           "/v/2019_1231_235959_003A.MOV", "/v/2020_0101_000000_003A.MOV",
+                                           "/v/2020_0101_000001_003A.MOV", "/v/2019_1231_235958_004A.MOV"}));
+        QCOMPARE(c.at(24), QStringLiteral("/v/2020_0101_000001_007A.MOV"));
+        QCOMPARE(c.at(25), QStringLiteral("/v/2019_1231_235958_003C.MOV"));
+        QCOMPARE(c.at(49), QStringLiteral("/v/2020_0101_000001_007C.MOV"));
+    }
+
+    void underscoreSchemeWithThreePieces()
+    {
+        touch({"20190523143005_01_b.MP4", "20190523143005_00.MP4"});
+        int index = 0;
+        QCOMPARE(KoFileInfoModel::getBackPath(path("20190523143005_01_b.MP4"), &index),
+                 QStringList({path("20190523143005_00.MP4"), path("20190523143005_02_c.MP4")}));
+        QCOMPARE(index, 2);
+        KoFileInfoModel *b = model("20190523143005_01_b.MP4");
+        QCOMPARE(b->channelIndex(), 2);
+        QCOMPARE(b->channelCount(), 2);
+        QCOMPARE(b->channelPath(1), path("20190523143005_00.MP4"));
+    }
+
+    void underscoreSchemeWithFourPiecesFindsNothing()
+    {
+        // The suffix's own "_" makes four pieces: the time-window rule runs on
+        // a head that is no time, and finds nothing.
+        touch({"20190523_143005_01_b.MP4", "20190523_143005_00.MP4", "20190523_143005_02_c.MP4"});
+        KoFileInfoModel *b = model("20190523_143005_01_b.MP4");
+        QCOMPARE(b->channelIndex(), 2);
+        QCOMPARE(b->channelCount(), 1);
+    }
+
+    void underscoreSchemeMovThreeChannels()
+    {
+        touch({"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
+        KoFileInfoModel *m = model("20190523_143005_00.MOV");
+        QCOMPARE(m->channelIndex(), 1);
+        QCOMPARE(m->channelCount(), 3);
+        QCOMPARE(m->channelPath(1), path("20190523_143005_01_b.MOV"));
+        QCOMPARE(m->channelPath(2), path("20190523_143005_02_c.MOV"));
+    }
+
+    void unmatchedNameHasNoSiblings()
+    {
+        touch({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4", "clip.mp4"});
+        int index = -7;
+        QVERIFY(KoFileInfoModel::getBackPath(path("clip.mp4"), &index).isEmpty());
+        QCOMPARE(index, -7);
+        for (const char *name : {"2019_0523_143005_001a.mp4", "clip.mp4"}) {
+            KoFileInfoModel *m = model(name);
+            QCOMPARE(m->channelIndex(), 0);
+            // Not its own sibling.
+            QCOMPARE(m->channelCount(), 1);
+            QVERIFY(m->channelPath(1).isEmpty());
+        }
+    }
+
+    void firstTwoExistingCandidatesWin()
+    {
+        // Two front-camera files in the window: both are taken, in candidate
+        // order (sequence 0 comes before sequence 1), and C is not looked for.
+        touch({"2019_0523_143005_001B.MP4", "2019_0523_143007_000A.MP4", "2019_0523_143004_001A.MP4",
+               "2019_0523_143005_001C.MP4"});
+        KoFileInfoModel *b = model("2019_0523_143005_001B.MP4");
+        QCOMPARE(b->channelCount(), 3);
+        QCOMPARE(b->channelPath(1), path("2019_0523_143007_000A.MP4"));
+        QCOMPARE(b->channelPath(2), path("2019_0523_143004_001A.MP4"));
+    }
+
+    void outsideTheWindowIsAnotherRecording()
+    {
+        touch({"2019_0523_143005_001A.MP4", "2019_0523_143008_001B.MP4", "2019_0523_143005_004C.MP4"});
+        QCOMPARE(model("2019_0523_143005_001A.MP4")->channelCount(), 1);
+    }
+
+    void pathsAndCacheNames()
+    {
+        touch({"2019_0523_143005_001A.MP4"}, 123456789);
+        KoFileInfoModel *m = model("2019_0523_143005_001A.MP4");
+        const QString gpsDir = QDir::toNativeSeparators(JXFileManager::instance()->getGpsDir());
+        const QString previewDir = QDir::toNativeSeparators(JXFileManager::instance()->getPreviewDir());
+        QVERIFY(gpsDir.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"))));
+        QCOMPARE(m->fileName(), QStringLiteral("2019_0523_143005_001A.MP4"));
+        QCOMPARE(m->filePath(), QDir::toNativeSeparators(path("2019_0523_143005_001A.MP4")));
+        QCOMPARE(m->displayName(), QStringLiteral("2019_0523_143005_001A"));
+        QCOMPARE(m->gpsCachePath(), gpsDir + "/2019_0523_143005_001A_123456789.txt");
+        QCOMPARE(m->previewPath(), previewDir + "/123456789_2019_0523_143005_001A.jpg");
+        QCOMPARE(m->fileInfo().size(), 123456789);
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(!m->isPlaying());
+        QVERIFY(!m->listIndex().isValid());
+        QCOMPARE(m->videoDuration(), 0.0f);
+        QVERIFY(!m->previewPixmap().isValid());
+    }
+
+    void nameWithSeveralDots()
+    {
+        touch({"drive.2019.mp4"}, 10);
+        KoFileInfoModel *m = model("drive.2019.mp4");
+        QCOMPARE(m->displayName(), QStringLiteral("drive.2019"));
+        QVERIFY(m->gpsCachePath().endsWith("/drive_10.txt"));
+        QVERIFY(m->previewPath().endsWith("/10_drive.jpg"));
+    }
+
+    void vanishedFile()
+    {
+        KoFileInfoModel *m = model("2019_0523_143005_001A.MP4");
+        QCOMPARE(m->channelCount(), 1);
+        QVERIFY(m->gpsCachePath().endsWith("/2019_0523_143005_001A_0.txt"));
+    }
+
+    void groupingDoesNotDependOnListOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("A-B-C") << QStringList(
+            {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("A and C") << QStringList({"2019_0523_143005_001A.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("B and C") << QStringList({"2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        // Only the "_00" file finds its siblings here (the others split into four
+        // pieces at "_"); the group must still hold together.
+        QTest::newRow("00-01_b-02_c") << QStringList(
+            {"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
+    }
+
+    void groupingDoesNotDependOnListOrder()
+    {
+        QFETCH(QStringList, names);
+        touch(names);
+        // A recording of another minute in the same folder stays apart.
+        touch({"2019_0523_143105_003A.MP4", "2019_0523_143105_003B.MP4"});
+        QList<KoFileInfoModel *> all;
+        for (const QString &name :
+             names + QStringList({"2019_0523_143105_003A.MP4", "2019_0523_143105_003B.MP4"}))
+            all.append(model(name));
+
+        std::vector<int> order(all.size());
+        std::iota(order.begin(), order.end(), 0);
+        do {
+            QList<KoFileInfoModel *> list;
+            for (int i : order)
+                list.append(all.at(i));
+            KoFileInfoModel::groupRecordings(list);
+
+            for (int i = 1; i < list.size(); ++i)
+                QVERIFY(list.at(i - 1)->filePath() < list.at(i)->filePath());
+            // The group's members, in channel order.
+            QList<KoFileInfoModel *> group = all.mid(0, names.size());
+            std::sort(group.begin(), group.end(), [](KoFileInfoModel *a, KoFileInfoModel *b) {
+                return a->channelIndex() < b->channelIndex();
+            });
+            for (int i = 0; i < group.size(); ++i) {
+                QCOMPARE(group.at(i)->prevRecording(), i > 0 ? group.at(i - 1) : nullptr);
+                QCOMPARE(group.at(i)->nextRecording(), i + 1 < group.size() ? group.at(i + 1) : nullptr);
+            }
+            KoFileInfoModel *otherA = all.at(names.size());
+            KoFileInfoModel *otherB = all.at(names.size() + 1);
+            QCOMPARE(otherA->prevRecording(), nullptr);
+            QCOMPARE(otherA->nextRecording(), otherB);
+            QCOMPARE(otherB->prevRecording(), otherA);
+            QCOMPARE(otherB->nextRecording(), nullptr);
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    void regroupingAfterDeletion()
+    {
+        touch({"2019_0523_143005_001A.MP4", "2019_0523_143005_001B.MP4", "2019_0523_143005_001C.MP4"});
+        QList<KoFileInfoModel *> list = {model("2019_0523_143005_001C.MP4"),
+                                         model("2019_0523_143005_001A.MP4"),
+                                         model("2019_0523_143005_001B.MP4")};
+        KoFileInfoModel::groupRecordings(list);
+        KoFileInfoModel *a = list.at(0), *b = list.at(1), *c = list.at(2);
+        QCOMPARE(a->nextRecording(), b);
+
+        // The list drops B (the file stays on disk): A and C link directly.
+        list.removeOne(b);
+        delete b;
+        KoFileInfoModel::groupRecordings(list);
+        QCOMPARE(a->nextRecording(), c);
+        QCOMPARE(c->prevRecording(), a);
+    }
+
+    void unmatchedFilesStayAlone()
+    {
+        touch({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4", "2019_0523_143005_001A.mp4"});
+        QList<KoFileInfoModel *> list = {model("2019_0523_143005_001a.mp4"),
+                                         model("2019_0523_143005_001b.mp4"),
+                                         model("2019_0523_143005_001A.mp4")};
+        // Stale links from an earlier grouping are replaced.
+        list.at(0)->setNextRecording(list.at(1));
+        KoFileInfoModel::groupRecordings(list);
+        for (KoFileInfoModel *m : list) {
+            QCOMPARE(m->prevRecording(), nullptr);
+            QCOMPARE(m->nextRecording(), nullptr);
+        }
+    }
+
+    void firstLoadExtractsOnceIntoTheCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(5)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString cache = m->gpsCachePath();
+        QVERIFY(!QFile::exists(cache));
+
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(!m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), cache);
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(cache).fileName()}));
+        QCOMPARE(m->gpsSamples().size(), 5);
+        const QByteArray text = readAll(cache);
+        QCOMPARE(text.count('\n'), 5);
+        QVERIFY(text.startsWith(
+            "A20190523140000,3112.000000,N,12130.000000,E,0.00,0.00,-25,-34,1021,35.500000\n"));
+        const KoGPSModel *third = m->gpsSamples().at(2);
+        QCOMPARE(third->status, 'A');
+        QCOMPARE(third->parent(), m);
+        QCOMPARE(third->gForceX(), -23 / 256.0f);
+
+        // Loaded once: a second call neither reads nor extracts.
+        QVERIFY(QFile::remove(cache));
+        m->loadGPS();
+        QVERIFY(!QFile::exists(cache));
+        QCOMPARE(m->gpsSamples().size(), 5);
+    }
+
+    void laterRunReadsTheCacheWithoutExtracting()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const fixtures::Recording video = fixtures::indexBoxMp4(fixtures::drive(4));
+        QVERIFY(video.write(path(name)));
+        model(name)->loadGPS();
+
+        // Same name and size, but no track inside any more: only the cache
+        // can give the four samples.
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
+        f.close();
+        KoFileInfoModel *again = model(name);
+        again->loadGPS();
+        QVERIFY(again->gpsLoaded());
+        QCOMPARE(again->gpsSamples().size(), 4);
+    }
+
+    void directChunksTrackIsMarkedHaisi()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::directChunksMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString plain = m->gpsCachePath();
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), QString(plain).replace(".txt", "_haisi.txt"));
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(m->gpsCachePath()).fileName()}));
+
+        // A new run finds the marked cache and reads the finer G-sensor scale.
+        KoFileInfoModel *again = model(name);
+        QCOMPARE(again->gpsCachePath(), plain);
+        again->loadGPS();
+        QVERIFY(again->haisiTrack());
+        QCOMPARE(again->gpsSamples().size(), 3);
+        for (const KoGPSModel *sample : again->gpsSamples()) {
+            QVERIFY(sample->fineGScale);
+            QCOMPARE(sample->gForceZ(), 1021 / 4096.0f);
+        }
+        QCOMPARE(again->gForceXs(), QList<float>({-25 / 4096.0f, -24 / 4096.0f, -23 / 4096.0f}));
+    }
+
+    void movRecordingIsWalkedAsMov()
+    {
+        const QString name = QStringLiteral("20190523_143005_00.MOV");
+        QVERIFY(fixtures::freeGpsMov(fixtures::drive(6), 2, 16, 48000).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QVERIFY(!m->haisiTrack());
+    }
+
+    void mapPointsEndWithACommaAfterAVoidLastSample()
+    {
+        // Shanghai: the display coordinates (BD-09) differ from WGS-84.
+        KoFileInfoModel *m =
+            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,0,0,0,1.0\n"
+                            "A20190523143006,3112.600000,N,12130.100000,E,1.00,0.00,0,0,0,1.0\n"
+                            "V20190523143007,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:121.500000,lat:31.208333},"
+                                                   "{lng:121.501667,lat:31.210000},]"));
+        QCOMPARE(m->mapPointsWgs2(), m->mapPointsWgs());
+        const KoGPSModel *first = m->gpsSamples().first();
+        QVERIFY(qAbs(first->latitude - first->wgsLatitude) > 1e-3);
+        QVERIFY(m->mapPointsBd().startsWith(QStringLiteral("[{lng:%1,lat:%2},")
+                                                .arg(first->longitude, 0, 'f', 6)
+                                                .arg(first->latitude, 0, 'f', 6)));
+        QVERIFY(m->mapPointsBd().endsWith("},]"));
+        QVERIFY(!m->hasGSensor());
+        QCOMPARE(m->gForceXs(), QList<float>({0, 0, 0}));
+    }
+
+    void lastValidSampleHasNoTrailingComma()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\r\n"
+                            "A20190523143006,5130.000000,N,00006.000000,W,1.00,0.00,0,0,0,1.0\r\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:-0.100000,lat:51.500000}]"));
+        // Outside China both lists are the same.
+        QCOMPARE(m->mapPointsBd(), m->mapPointsWgs());
+    }
+
+    void voidTrackStillHasGSensorSeries()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,256,0,-512,0.0\n"
+                            "V20190523143006,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->mapPointsBd(), QStringLiteral("[]"));
+        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[]"));
+        QCOMPARE(m->mapPointsWgs2(), QStringLiteral("[]"));
+        QCOMPARE(m->gForceXs(), QList<float>({1.0f, 0.0f}));
+        QCOMPARE(m->gForceZs(), QList<float>({-2.0f, 0.0f}));
+        QVERIFY(m->hasGSensor());
+    }
+
+    void singleSampleHasNoSeries()
+    {
+        KoFileInfoModel *m =
+            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,9,9,9,1.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 1);
+        QVERIFY(m->mapPointsBd().isEmpty());
+        QVERIFY(m->gForceXs().isEmpty());
+        QVERIFY(!m->hasGSensor());
+    }
+
+    void malformedCacheLines()
+    {
+        QByteArray lines = "A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,1,2,3,1.0\n"
+                           "\n"
+                           "garbage,,,\n";
+        lines += "A" + QByteArray(1000, '9') + ",1,N,1,E\n"; // one over-long line: one sample
+        lines += QByteArray("A2019") + '\0' + QByteArray("\xff\xfe,,\n");
+        lines += "A20190523143006,3112.500000,N"; // cut short, no line break
+        KoFileInfoModel *m = cachedRecording(lines);
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QCOMPARE(m->gpsSamples().at(2)->status, 'g');
+        QCOMPARE(m->gpsSamples().at(4)->status, 'A');
+        QVERIFY(qAbs(m->gpsSamples().at(5)->wgsLatitude - 31.208333) < 1e-6);
+        QCOMPARE(m->gForceXs().size(), 6);
+    }
+
+    void unreadableCacheFile()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 10);
+        KoFileInfoModel *m = model(name);
+        // A folder where the cache file should be: exists, cannot be read.
+        QVERIFY(QDir().mkpath(m->gpsCachePath()));
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(m->gpsSamples().isEmpty());
+    }
+
+    void failedExtractionLeavesNoCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 4000);
+        KoFileInfoModel *m = model(name);
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(!QFile::exists(m->gpsCachePath()));
+
+        // A transport stream carries no track that can be extracted.
+        const QString ts = QStringLiteral("2019_0523_143005_001A.TS");
+        QFile tsFile(path(ts));
+        QVERIFY(tsFile.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 100; ++i)
+            tsFile.write(fixtures::makeTsPacket(quint16(0x100 + i % 3), i % 10 == 0));
+        tsFile.close();
+        KoFileInfoModel *stream = model(ts);
+        stream->loadGPS();
+        QVERIFY(!stream->gpsLoaded());
+
+        // The recording vanished after it was listed.
+        const QString other = QStringLiteral("2019_0523_143105_002A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(other)));
+        KoFileInfoModel *gone = model(other);
+        QVERIFY(QFile::remove(path(other)));
+        gone->loadGPS();
+        QVERIFY(!gone->gpsLoaded());
+        QVERIFY(!QFile::exists(gone->gpsCachePath()));
+        for (const QString &entry : gpsDirEntries())
+            QVERIFY2(!entry.endsWith(".txt"), qPrintable(entry));
+    }
+
+    void emptyCacheIsExtractedAgain()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        QFile empty(m->gpsCachePath());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        m->loadGPS();
+        QCOMPARE(m->gpsSamples().size(), 3);
+        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
+    }
+
+    void listingFindsTheSameSiblings()
+    {
+        // A folder with several recordings around the same seconds, a folder
+        // and a dangling link named like siblings: the listing must find
+        // exactly what per-path tests find.
+        QStringList names;
+        for (int second = 0; second < 8; ++second) {
+            for (int seq = 0; seq < 3; ++seq) {
+                const char channel = "ABC"[(second + seq) % 3];
+                names << QString::asprintf("2019_0523_1430%02d_%03d%c.MP4", second * 2, seq + second,
+                                           channel);
+            }
+        }
+        touch(names);
+        QVERIFY(QDir(m_dir->path()).mkdir("2019_0523_143001_001B.MP4"));
+        QVERIFY(QFile::link(path("nowhere"), path("2019_0523_143003_002C.MP4")));
+        QVERIFY(QFile::link(path(names.first()), path("2019_0523_143001_001C.MP4")));
+        names << "2019_0523_143002_001A.MP4";
+
+        KoDirectoryListing listing;
+        for (const QString &name : names) {
+            std::unique_ptr<KoFileInfoModel> plain(new KoFileInfoModel(name, path(name)));
+            std::unique_ptr<KoFileInfoModel> listed(new KoFileInfoModel(name, path(name), nullptr, &listing));
+            QCOMPARE(listed->channelCount(), plain->channelCount());
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(listed->channelPath(i), plain->channelPath(i));
+        }
+        QCOMPARE(listing.listedDirectoryCount(), 1);
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_KoFileInfoModel, QCoreApplication)
+#include "tst_KoFileInfoModel.moc"

@@ -1,0 +1,82 @@
+#include "widgets/JXAlertDialog.h"
+
+#include "widgets/ui_JXAlertDialog.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+
+JXAlertDialog::JXAlertDialog(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::JXAlertDialog)
+{
+    ui->setupUi(this);
+    // Draw the rounded frame of the style sheet, not only its colour.
+    setAttribute(Qt::WA_StyledBackground);
+}
+
+JXAlertDialog::~JXAlertDialog() = default;
+
+int JXAlertDialog::question(QWidget *parent, const QString &title, const QString &message)
+{
+    auto *dialog = new JXAlertDialog(parent);
+    dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->ui->pushBtn_cancel->setVisible(true);
+    dialog->setTitle(title);
+    dialog->setMessage(message);
+    const int result = dialog->exec();
+    return result == QDialog::Accepted ? QMessageBox::Ok : QMessageBox::Cancel;
+}
+
+void JXAlertDialog::setTitle(const QString &title)
+{
+    ui->label_title->setText(title);
+}
+
+QString JXAlertDialog::title() const
+{
+    return ui->label_title->text();
+}
+
+void JXAlertDialog::setMessage(const QString &message)
+{
+    ui->label_msg->setText(message);
+}
+
+QString JXAlertDialog::message() const
+{
+    return ui->label_msg->text();
+}
+
+void JXAlertDialog::on_pushBtn_ok_clicked()
+{
+    accept();
+}
+
+void JXAlertDialog::on_pushBtn_cancel_clicked()
+{
+    reject();
+}
+
+void JXAlertDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_isPressed = true;
+    m_lastMousePos = event->globalPos();
+    QDialog::mousePressEvent(event);
+}
+
+void JXAlertDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_isPressed) {
+        const QPoint current = event->globalPos();
+        move(pos() + (current - m_lastMousePos));
+        m_lastMousePos = current;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void JXAlertDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_isPressed = false;
+    QDialog::mouseReleaseEvent(event);
+}

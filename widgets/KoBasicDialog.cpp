@@ -1,0 +1,62 @@
+#include "widgets/KoBasicDialog.h"
+
+#include "widgets/KoTitleBar.h"
+
+#include <QDebug>
+
+KoBasicDialog::KoBasicDialog(QWidget *parent)
+    : QDialog(parent)
+{}
+
+void KoBasicDialog::initTitleBar()
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_titleBar = new KoTitleBar(this);
+    m_titleBar->move(0, 0);
+    connect(m_titleBar, &KoTitleBar::signalButtonMinClicked, this, &KoBasicDialog::onButtonMinClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonRestoreClicked, this,
+            &KoBasicDialog::onButtonRestoreClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonMaxClicked, this, &KoBasicDialog::onButtonMaxClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonCloseClicked, this, &KoBasicDialog::onButtonCloseClicked);
+    m_titleBar->setButtonType(KoTitleBar::ButtonTypeCloseOnly);
+}
+
+void KoBasicDialog::onButtonMinClicked()
+{
+    showMinimized();
+}
+
+// Maximised by hand, over the available desktop area; the window stays in the
+// normal window state.
+void KoBasicDialog::onButtonMaxClicked()
+{
+    if (m_titleBar)
+        m_titleBar->saveRestoreInfo(pos(), size());
+    const QRect target = KoTitleBar::maximisedGeometry();
+    if (target.isNull()) {
+        qWarning() << "KoBasicDialog::onButtonMaxClicked" << __LINE__ << "no screen";
+        return;
+    }
+    setGeometry(target);
+}
+
+void KoBasicDialog::onButtonRestoreClicked()
+{
+    if (!m_titleBar)
+        return;
+    QPoint pos;
+    QSize size;
+    m_titleBar->getRestoreInfo(pos, size);
+    // Nothing to go back to unless a maximise saved a geometry first.
+    if (!size.isValid()) {
+        qWarning() << "KoBasicDialog::onButtonRestoreClicked" << __LINE__ << "no saved geometry";
+        return;
+    }
+    setGeometry(QRect(pos, size));
+}
+
+void KoBasicDialog::onButtonCloseClicked()
+{
+    close();
+}

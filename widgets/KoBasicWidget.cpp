@@ -1,0 +1,61 @@
+#include "widgets/KoBasicWidget.h"
+
+#include "widgets/KoTitleBar.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+
+KoBasicWidget::KoBasicWidget(QWidget *parent)
+    : QWidget(parent)
+{}
+
+void KoBasicWidget::initTitleBar()
+{
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
+    m_titleBar = new KoTitleBar(this);
+    m_titleBar->move(0, 0);
+    connect(m_titleBar, &KoTitleBar::signalButtonMinClicked, this, &KoBasicWidget::onButtonMinClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonRestoreClicked, this,
+            &KoBasicWidget::onButtonRestoreClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonMaxClicked, this, &KoBasicWidget::onButtonMaxClicked);
+    connect(m_titleBar, &KoTitleBar::signalButtonCloseClicked, this, &KoBasicWidget::onButtonCloseClicked);
+}
+
+void KoBasicWidget::onButtonMinClicked()
+{
+    showMinimized();
+}
+
+// Maximised by hand, over the available desktop area; the window stays in the
+// normal window state.
+void KoBasicWidget::onButtonMaxClicked()
+{
+    if (m_titleBar)
+        m_titleBar->saveRestoreInfo(pos(), size());
+    const QRect target = KoTitleBar::maximisedGeometry();
+    if (target.isNull()) {
+        qWarning() << "KoBasicWidget::onButtonMaxClicked" << __LINE__ << "no screen";
+        return;
+    }
+    setGeometry(target);
+}
+
+void KoBasicWidget::onButtonRestoreClicked()
+{
+    if (!m_titleBar)
+        return;
+    QPoint pos;
+    QSize size;
+    m_titleBar->getRestoreInfo(pos, size);
+    // Nothing to go back to unless a maximise saved a geometry first.
+    if (!size.isValid()) {
+        qWarning() << "KoBasicWidget::onButtonRestoreClicked" << __LINE__ << "no saved geometry";
+        return;
+    }
+    setGeometry(QRect(pos, size));
+}
+
+void KoBasicWidget::onButtonCloseClicked()
+{
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,28 @@
+#include "widgets/KoCoverWidget.h"
+
+#include "widgets/ui_KoCoverWidget.h"
+
+#include <QResizeEvent>
+
+KoCoverWidget::KoCoverWidget(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::KoCoverWidget)
+{
+    ui->setupUi(this);
+    // A QWidget subclass paints its style sheet background only when asked to.
+    setAttribute(Qt::WA_StyledBackground);
+    ui->widget_tmp->setStyleSheet(QStringLiteral("QWidget#widget_tmp {\n"
+                                                 "background-color: rgb(12, 13, 34);\n"
+                                                 "border-image: url(:/images/images/display_bg.png);\n"
+                                                 "}"));
+    m_content = ui->widget_tmp;
+    ui->widget_tmp_oasser->setVisible(false);
+}
+
+KoCoverWidget::~KoCoverWidget() = default;
+
+void KoCoverWidget::resizeEvent(QResizeEvent *event)
+{
+    m_content->setGeometry(0, 0, width(), height());
+    QWidget::resizeEvent(event);
+}
