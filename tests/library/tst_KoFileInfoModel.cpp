@@ -520,6 +520,83 @@ private slots:
         QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
     }
 
+    // The sample set: real recordings with the camera's names and layouts.
+    void sampleSetGroupsIntoRecordings()
+    {
+        const QDir dir(QStringLiteral(TAVRIN_SAMPLES_DIR));
+        const QStringList files = dir.entryList({"*.MP4", "*.MOV", "*.TS"}, QDir::Files);
+        QCOMPARE(files.size(), 12);
+        KoDirectoryListing listing;
+        QList<KoFileInfoModel *> list;
+        QHash<QString, KoFileInfoModel *> byName;
+        for (const QString &name : files) {
+            list.append(new KoFileInfoModel(name, dir.filePath(name), this, &listing));
+            byName.insert(name, list.last());
+        }
+        KoFileInfoModel::groupRecordings(list);
+
+        const QList<QStringList> recordings = {
+            {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"},
+            {"2019_0523_143015_002A.MP4", "2019_0523_143016_003B.MP4", "2019_0523_143015_002C.MP4"},
+            {"20190523143025_00.MOV", "20190523143025_01_b.MOV"},
+            {"2019_0601_080000_001A.MP4"},
+            {"2019_0714_164530_001A.MOV"},
+            {"2019_0801_101010_001A.TS"},
+            {"2019_0801_101500_001A.MP4"}};
+        for (const QStringList &names : recordings) {
+            for (int i = 0; i < names.size(); ++i) {
+                KoFileInfoModel *m = byName.value(names.at(i));
+                QVERIFY2(m, qPrintable(names.at(i)));
+                QCOMPARE(m->channelIndex(), i + 1);
+                QCOMPARE(m->channelCount(), names.size());
+                QCOMPARE(m->prevRecording(), i > 0 ? byName.value(names.at(i - 1)) : nullptr);
+                QCOMPARE(m->nextRecording(), i + 1 < names.size() ? byName.value(names.at(i + 1)) : nullptr);
+            }
+        }
+    }
+
+    void sampleTracksAreCachedAsExtracted()
+    {
+        const QDir dir(QStringLiteral(TAVRIN_SAMPLES_DIR));
+        QFile manifest(dir.filePath("manifest.tsv"));
+        QVERIFY(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
+        int recordings = 0;
+        while (!manifest.atEnd()) {
+            // name, layout, extractor kind, channel, samples, place
+            const QStringList fields = QString::fromUtf8(manifest.readLine()).trimmed().split('\t');
+            if (fields.size() < 5 || fields.at(0).startsWith(QLatin1Char('#')))
+                continue;
+            ++recordings;
+            const QString name = fields.at(0);
+            const bool direct = fields.at(1) == QLatin1String("direct");
+            const int samples = fields.at(4).toInt();
+
+            KoFileInfoModel *m = new KoFileInfoModel(name, dir.filePath(name), this);
+            m->loadGPS();
+            if (samples == 0) {
+                // A transport stream, or an MP4 without any track.
+                QVERIFY2(!m->gpsLoaded(), qPrintable(name));
+                continue;
+            }
+            QVERIFY2(m->gpsLoaded(), qPrintable(name));
+            QCOMPARE(m->haisiTrack(), direct);
+            QCOMPARE(m->gpsCachePath().endsWith("_haisi.txt"), direct);
+            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")));
+            QCOMPARE(m->gpsSamples().size(), samples);
+            QCOMPARE(m->gForceYs().size(), samples);
+            QVERIFY(m->hasGSensor());
+            QVERIFY(!QFile::exists(m->gpsCachePath() + ".tmp"));
+            int fixes = 0;
+            for (const KoGPSModel *sample : m->gpsSamples()) {
+                QCOMPARE(sample->fineGScale, direct);
+                fixes += sample->status == 'A';
+            }
+            QCOMPARE(m->mapPointsBd().count("{lng:"), fixes);
+            QCOMPARE(m->mapPointsWgs().count("{lng:"), fixes);
+        }
+        QCOMPARE(recordings, 12);
+    }
+
     void listingFindsTheSameSiblings()
     {
         // A folder with several recordings around the same seconds, a folder
