@@ -1,6 +1,8 @@
 // Adding a folder of dash-camera recordings (constructing the recording
 // models, with their sibling search, and grouping them) and loading the track
-// of a one-hour recording, first from the recording and then from the cache.
+// of a one-hour recording, first from the recording and then from the cache,
+// for each track layout (the "hour" sample set, made on first run into
+// build/bench-samples-hour).
 //
 // Run: build/bench/library/bench_KoFileInfoModel
 // The diagnostic lines of the code under test (stdout and stderr) go to
@@ -10,16 +12,17 @@
 #include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
-#include "tests/gps/TrackFixtures.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
@@ -109,36 +112,16 @@ void BM_AddFolder_PerPathExists(benchmark::State &state)
     addFolder(state, false);
 }
 
-// A one-hour drive, one sample per second, in an MP4 with a GPS index box;
-// 500 kB of (sparse) video between the blocks, 1.8 GB in all.
-class HourRecording
+// The one-hour recordings of the "hour" sample set, one per track layout.
+const char *const kHourRecordings[] = {"2019_0523_150000_001A.MP4", "2019_0523_160000_001A.MP4",
+                                       "20190523170000_00.MOV"};
+const char *const kHourLayouts[] = {"gps-index", "direct", "free-gps"};
+
+std::unique_ptr<KoFileInfoModel> hourRecording(int layout)
 {
-public:
-    HourRecording()
-    {
-        m_name = QStringLiteral("2019_0523_140000_001A.MP4");
-        m_path = m_dir.path() + QLatin1Char('/') + m_name;
-        fixtures::Options options;
-        options.gap = 500000;
-        if (!fixtures::indexBoxMp4(fixtures::drive(3600), options).write(m_path))
-            qFatal("cannot write %s", qPrintable(m_path));
-    }
-
-    std::unique_ptr<KoFileInfoModel> model() const
-    {
-        return std::unique_ptr<KoFileInfoModel>(new KoFileInfoModel(m_name, m_path));
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_name;
-    QString m_path;
-};
-
-const HourRecording &hourRecording()
-{
-    static HourRecording r;
-    return r;
+    const QString name = QString::fromLatin1(kHourRecordings[layout]);
+    return std::unique_ptr<KoFileInfoModel>(
+        new KoFileInfoModel(name, QStringLiteral(HOUR_SAMPLES "/") + name));
 }
 
 void checkTrack(benchmark::State &state, const KoFileInfoModel &m)
@@ -147,13 +130,16 @@ void checkTrack(benchmark::State &state, const KoFileInfoModel &m)
         state.SkipWithError("track not loaded");
 }
 
+// Extraction from the recording into the cache, then reading it.
 void BM_LoadGPS_First(benchmark::State &state)
 {
-    const HourRecording &r = hourRecording();
+    const int layout = int(state.range(0));
+    state.SetLabel(kHourLayouts[layout]);
     for (auto _ : state) {
         state.PauseTiming();
-        auto m = r.model();
+        auto m = hourRecording(layout);
         QFile::remove(m->gpsCachePath());
+        QFile::remove(QString(m->gpsCachePath()).replace(".txt", "_haisi.txt"));
         state.ResumeTiming();
 
         m->loadGPS();
@@ -165,13 +151,15 @@ void BM_LoadGPS_First(benchmark::State &state)
     }
 }
 
+// A later run: the cache file is read.
 void BM_LoadGPS_Cached(benchmark::State &state)
 {
-    const HourRecording &r = hourRecording();
-    r.model()->loadGPS();
+    const int layout = int(state.range(0));
+    state.SetLabel(kHourLayouts[layout]);
+    hourRecording(layout)->loadGPS();
     for (auto _ : state) {
         state.PauseTiming();
-        auto m = r.model();
+        auto m = hourRecording(layout);
         state.ResumeTiming();
 
         m->loadGPS();
@@ -183,8 +171,8 @@ void BM_LoadGPS_Cached(benchmark::State &state)
     }
 }
 
-BENCHMARK(BM_LoadGPS_First)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
-BENCHMARK(BM_LoadGPS_Cached)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
+BENCHMARK(BM_LoadGPS_First)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
+BENCHMARK(BM_LoadGPS_Cached)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
 BENCHMARK(BM_AddFolder_Listing)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9);
 BENCHMARK(BM_AddFolder_PerPathExists)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 
@@ -196,6 +184,16 @@ int main(int argc, char **argv)
     QTemporaryDir cacheHome;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
     QCoreApplication app(argc, argv);
+
+    // The maker keeps a complete set: after the first run this is a file check.
+    QProcess maker;
+    maker.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    maker.start(QStringLiteral(MAKE_SAMPLES),
+                {QStringLiteral(HOUR_SAMPLES), QStringLiteral("--set"), QStringLiteral("hour")});
+    if (!maker.waitForFinished(-1) || maker.exitCode() != 0) {
+        std::fprintf(stderr, "could not make the one-hour sample set in %s\n", HOUR_SAMPLES);
+        return 1;
+    }
 
     bool diagnostics = false;
     for (int i = 1; i < argc; ++i)
