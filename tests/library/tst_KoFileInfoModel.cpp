@@ -71,25 +71,63 @@ private slots:
         QDir(JXFileManager::instance()->getGpsDir()).removeRecursively();
     }
 
-    void threeChannelsWithinTheTimeWindow()
+    void siblingSearch_data()
     {
-        touch({"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
-        KoFileInfoModel *a = model("2019_0523_143005_001A.MP4");
-        QCOMPARE(a->channelIndex(), 1);
-        QCOMPARE(a->channelCount(), 3);
-        QCOMPARE(a->channelPath(0), path("2019_0523_143005_001A.MP4"));
-        QCOMPARE(a->channelPath(1), path("2019_0523_143006_002B.MP4"));
-        QCOMPARE(a->channelPath(2), path("2019_0523_143005_001C.MP4"));
+        QTest::addColumn<QStringList>("folder");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<int>("channelIndex");
+        QTest::addColumn<QStringList>("siblings");
+
+        QTest::newRow("A, B at +1 s and +1 sequence, C")
+            << QStringList(
+                   {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"})
+            << "2019_0523_143005_001A.MP4" << 1
+            << QStringList({"2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("B alone, others outside the window")
+            << QStringList(
+                   {"2019_0523_143005_001B.MP4", "2019_0523_143008_001A.MP4", "2019_0523_143005_004C.MP4"})
+            << "2019_0523_143005_001B.MP4" << 2 << QStringList();
+        // Two front-camera files in the window: both are taken, in candidate
+        // order (sequence 0 before sequence 1), and C is not looked for.
+        QTest::newRow("first two existing candidates")
+            << QStringList({"2019_0523_143005_001B.MP4", "2019_0523_143007_000A.MP4",
+                            "2019_0523_143004_001A.MP4", "2019_0523_143005_001C.MP4"})
+            << "2019_0523_143005_001B.MP4" << 2
+            << QStringList({"2019_0523_143007_000A.MP4", "2019_0523_143004_001A.MP4"});
+        QTest::newRow("_01_b, three pieces")
+            << QStringList({"20190523143005_01_b.MP4", "20190523143005_00.MP4"}) << "20190523143005_01_b.MP4"
+            << 2 << QStringList({"20190523143005_00.MP4"});
+        // The suffix's own "_" makes four pieces: the time-window rule runs on
+        // a head that is no time, and finds nothing.
+        QTest::newRow("_01_b, four pieces")
+            << QStringList({"20190523_143005_01_b.MP4", "20190523_143005_00.MP4", "20190523_143005_02_c.MP4"})
+            << "20190523_143005_01_b.MP4" << 2 << QStringList();
+        QTest::newRow("_00.MOV with _01_b and _02_c")
+            << QStringList({"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"})
+            << "20190523_143005_00.MOV" << 1
+            << QStringList({"20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
+        // Case-sensitive suffixes: a lower-case channel letter matches no row,
+        // and a name without suffix is not its own sibling.
+        QTest::newRow("lower-case letter")
+            << QStringList({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4"})
+            << "2019_0523_143005_001a.mp4" << 0 << QStringList();
+        QTest::newRow("no suffix") << QStringList({"clip.mp4"}) << "clip.mp4" << 0 << QStringList();
+        QTest::newRow("vanished") << QStringList() << "2019_0523_143005_001A.MP4" << 1 << QStringList();
     }
 
-    void loneRearChannel()
+    void siblingSearch()
     {
-        touch({"2019_0523_143005_001B.MP4", "2019_0523_143008_001A.MP4", "2019_0523_143005_004C.MP4"});
-        KoFileInfoModel *b = model("2019_0523_143005_001B.MP4");
-        QCOMPARE(b->channelIndex(), 2);
-        QCOMPARE(b->channelCount(), 1);
-        QVERIFY(b->channelPath(1).isEmpty());
-        QVERIFY(b->channelPath(2).isEmpty());
+        QFETCH(QStringList, folder);
+        QFETCH(QString, added);
+        QFETCH(int, channelIndex);
+        QFETCH(QStringList, siblings);
+        touch(folder);
+        KoFileInfoModel *m = model(added);
+        QCOMPARE(m->channelIndex(), channelIndex);
+        QCOMPARE(m->channelCount(), 1 + siblings.size());
+        QCOMPARE(m->channelPath(0), path(added));
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(m->channelPath(1 + i), i < siblings.size() ? path(siblings.at(i)) : QString());
     }
 
     void candidateOrderAndMidnight()
@@ -107,70 +145,15 @@ private slots:
         QCOMPARE(c.at(49), QStringLiteral("/v/2020_0101_000001_007C.MOV"));
     }
 
-    void underscoreSchemeWithThreePieces()
+    void getBackPathWithoutTimeWindow()
     {
-        touch({"20190523143005_01_b.MP4", "20190523143005_00.MP4"});
-        int index = 0;
-        QCOMPARE(KoFileInfoModel::getBackPath(path("20190523143005_01_b.MP4"), &index),
-                 QStringList({path("20190523143005_00.MP4"), path("20190523143005_02_c.MP4")}));
-        QCOMPARE(index, 2);
-        KoFileInfoModel *b = model("20190523143005_01_b.MP4");
-        QCOMPARE(b->channelIndex(), 2);
-        QCOMPARE(b->channelCount(), 2);
-        QCOMPARE(b->channelPath(1), path("20190523143005_00.MP4"));
-    }
-
-    void underscoreSchemeWithFourPiecesFindsNothing()
-    {
-        // The suffix's own "_" makes four pieces: the time-window rule runs on
-        // a head that is no time, and finds nothing.
-        touch({"20190523_143005_01_b.MP4", "20190523_143005_00.MP4", "20190523_143005_02_c.MP4"});
-        KoFileInfoModel *b = model("20190523_143005_01_b.MP4");
-        QCOMPARE(b->channelIndex(), 2);
-        QCOMPARE(b->channelCount(), 1);
-    }
-
-    void underscoreSchemeMovThreeChannels()
-    {
-        touch({"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
-        KoFileInfoModel *m = model("20190523_143005_00.MOV");
-        QCOMPARE(m->channelIndex(), 1);
-        QCOMPARE(m->channelCount(), 3);
-        QCOMPARE(m->channelPath(1), path("20190523_143005_01_b.MOV"));
-        QCOMPARE(m->channelPath(2), path("20190523_143005_02_c.MOV"));
-    }
-
-    void unmatchedNameHasNoSiblings()
-    {
-        touch({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4", "clip.mp4"});
         int index = -7;
-        QVERIFY(KoFileInfoModel::getBackPath(path("clip.mp4"), &index).isEmpty());
+        QCOMPARE(KoFileInfoModel::getBackPath("/v/20190523143005_01_b.MP4", &index),
+                 QStringList({"/v/20190523143005_00.MP4", "/v/20190523143005_02_c.MP4"}));
+        QCOMPARE(index, 2);
+        index = -7;
+        QVERIFY(KoFileInfoModel::getBackPath("/v/clip.mp4", &index).isEmpty());
         QCOMPARE(index, -7);
-        for (const char *name : {"2019_0523_143005_001a.mp4", "clip.mp4"}) {
-            KoFileInfoModel *m = model(name);
-            QCOMPARE(m->channelIndex(), 0);
-            // Not its own sibling.
-            QCOMPARE(m->channelCount(), 1);
-            QVERIFY(m->channelPath(1).isEmpty());
-        }
-    }
-
-    void firstTwoExistingCandidatesWin()
-    {
-        // Two front-camera files in the window: both are taken, in candidate
-        // order (sequence 0 comes before sequence 1), and C is not looked for.
-        touch({"2019_0523_143005_001B.MP4", "2019_0523_143007_000A.MP4", "2019_0523_143004_001A.MP4",
-               "2019_0523_143005_001C.MP4"});
-        KoFileInfoModel *b = model("2019_0523_143005_001B.MP4");
-        QCOMPARE(b->channelCount(), 3);
-        QCOMPARE(b->channelPath(1), path("2019_0523_143007_000A.MP4"));
-        QCOMPARE(b->channelPath(2), path("2019_0523_143004_001A.MP4"));
-    }
-
-    void outsideTheWindowIsAnotherRecording()
-    {
-        touch({"2019_0523_143005_001A.MP4", "2019_0523_143008_001B.MP4", "2019_0523_143005_004C.MP4"});
-        QCOMPARE(model("2019_0523_143005_001A.MP4")->channelCount(), 1);
     }
 
     void pathsAndCacheNames()
@@ -191,22 +174,6 @@ private slots:
         QVERIFY(!m->listIndex().isValid());
         QCOMPARE(m->videoDuration(), 0.0f);
         QVERIFY(!m->previewPixmap().isValid());
-    }
-
-    void nameWithSeveralDots()
-    {
-        touch({"drive.2019.mp4"}, 10);
-        KoFileInfoModel *m = model("drive.2019.mp4");
-        QCOMPARE(m->displayName(), QStringLiteral("drive.2019"));
-        QVERIFY(m->gpsCachePath().endsWith("/drive_10.txt"));
-        QVERIFY(m->previewPath().endsWith("/10_drive.jpg"));
-    }
-
-    void vanishedFile()
-    {
-        KoFileInfoModel *m = model("2019_0523_143005_001A.MP4");
-        QCOMPARE(m->channelCount(), 1);
-        QVERIFY(m->gpsCachePath().endsWith("/2019_0523_143005_001A_0.txt"));
     }
 
     void groupingDoesNotDependOnListOrder_data()
@@ -277,21 +244,16 @@ private slots:
         KoFileInfoModel::groupRecordings(list);
         QCOMPARE(a->nextRecording(), c);
         QCOMPARE(c->prevRecording(), a);
-    }
 
-    void unmatchedFilesStayAlone()
-    {
-        touch({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4", "2019_0523_143005_001A.mp4"});
-        QList<KoFileInfoModel *> list = {model("2019_0523_143005_001a.mp4"),
-                                         model("2019_0523_143005_001b.mp4"),
-                                         model("2019_0523_143005_001A.mp4")};
-        // Stale links from an earlier grouping are replaced.
-        list.at(0)->setNextRecording(list.at(1));
+        // A file without channel suffix joins no group; stale links go.
+        touch({"2019_0523_143005_001a.mp4"});
+        KoFileInfoModel *alone = model("2019_0523_143005_001a.mp4");
+        list.prepend(alone);
+        alone->setNextRecording(a);
         KoFileInfoModel::groupRecordings(list);
-        for (KoFileInfoModel *m : list) {
-            QCOMPARE(m->prevRecording(), nullptr);
-            QCOMPARE(m->nextRecording(), nullptr);
-        }
+        QCOMPARE(alone->nextRecording(), nullptr);
+        QCOMPARE(alone->prevRecording(), nullptr);
+        QCOMPARE(a->nextRecording(), c);
     }
 
     void firstLoadExtractsOnceIntoTheCache()
@@ -368,78 +330,59 @@ private slots:
         QCOMPARE(again->gForceXs(), QList<float>({-25 / 4096.0f, -24 / 4096.0f, -23 / 4096.0f}));
     }
 
-    void movRecordingIsWalkedAsMov()
+    void mapPointsAndSeries_data()
     {
-        const QString name = QStringLiteral("20190523_143005_00.MOV");
-        QVERIFY(fixtures::freeGpsMov(fixtures::drive(6), 2, 16, 48000).write(path(name)));
-        KoFileInfoModel *m = model(name);
-        m->loadGPS();
-        QVERIFY(m->gpsLoaded());
-        QCOMPARE(m->gpsSamples().size(), 6);
-        QVERIFY(!m->haisiTrack());
+        QTest::addColumn<QByteArray>("cache");
+        QTest::addColumn<QString>("wgs");
+        QTest::addColumn<QList<float>>("gForceX");
+        QTest::addColumn<bool>("hasGSensor");
+
+        // Shanghai (the display list is BD-09 there); the last sample has no
+        // fix, so the list ends in ",]".
+        QTest::newRow("last sample without fix")
+            << QByteArray("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,0,0,0,1.0\n"
+                          "A20190523143006,3112.600000,N,12130.100000,E,1.00,0.00,0,0,0,1.0\n"
+                          "V20190523143007,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n")
+            << "[{lng:121.500000,lat:31.208333},{lng:121.501667,lat:31.210000},]" << QList<float>({0, 0, 0})
+            << false;
+        QTest::newRow("last sample with fix, CR LF")
+            << QByteArray("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\r\n"
+                          "A20190523143006,5130.000000,N,00006.000000,W,1.00,0.00,0,0,0,1.0\r\n")
+            << "[{lng:-0.100000,lat:51.500000}]" << QList<float>({0, 0}) << false;
+        QTest::newRow("no fix at all")
+            << QByteArray("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,256,0,-512,0.0\n"
+                          "V20190523143006,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n")
+            << "[]" << QList<float>({1, 0}) << true;
+        QTest::newRow("one sample")
+            << QByteArray("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,9,9,9,1.0\n") << QString()
+            << QList<float>() << false;
     }
 
-    void mapPointsEndWithACommaAfterAVoidLastSample()
+    void mapPointsAndSeries()
     {
-        // Shanghai: the display coordinates (BD-09) differ from WGS-84.
-        KoFileInfoModel *m =
-            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,0,0,0,1.0\n"
-                            "A20190523143006,3112.600000,N,12130.100000,E,1.00,0.00,0,0,0,1.0\n"
-                            "V20190523143007,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
-        QVERIFY(m);
-        m->loadGPS();
-        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:121.500000,lat:31.208333},"
-                                                   "{lng:121.501667,lat:31.210000},]"));
-        QCOMPARE(m->mapPointsWgs2(), m->mapPointsWgs());
-        const KoGPSModel *first = m->gpsSamples().first();
-        QVERIFY(qAbs(first->latitude - first->wgsLatitude) > 1e-3);
-        QVERIFY(m->mapPointsBd().startsWith(QStringLiteral("[{lng:%1,lat:%2},")
-                                                .arg(first->longitude, 0, 'f', 6)
-                                                .arg(first->latitude, 0, 'f', 6)));
-        QVERIFY(m->mapPointsBd().endsWith("},]"));
-        QVERIFY(!m->hasGSensor());
-        QCOMPARE(m->gForceXs(), QList<float>({0, 0, 0}));
-    }
-
-    void lastValidSampleHasNoTrailingComma()
-    {
-        KoFileInfoModel *m =
-            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\r\n"
-                            "A20190523143006,5130.000000,N,00006.000000,W,1.00,0.00,0,0,0,1.0\r\n");
-        QVERIFY(m);
-        m->loadGPS();
-        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[{lng:-0.100000,lat:51.500000}]"));
-        // Outside China both lists are the same.
-        QCOMPARE(m->mapPointsBd(), m->mapPointsWgs());
-    }
-
-    void voidTrackStillHasGSensorSeries()
-    {
-        KoFileInfoModel *m =
-            cachedRecording("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,256,0,-512,0.0\n"
-                            "V20190523143006,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n");
+        QFETCH(QByteArray, cache);
+        QFETCH(QString, wgs);
+        QFETCH(QList<float>, gForceX);
+        QFETCH(bool, hasGSensor);
+        KoFileInfoModel *m = cachedRecording(cache);
         QVERIFY(m);
         m->loadGPS();
         QVERIFY(m->gpsLoaded());
-        QCOMPARE(m->mapPointsBd(), QStringLiteral("[]"));
-        QCOMPARE(m->mapPointsWgs(), QStringLiteral("[]"));
-        QCOMPARE(m->mapPointsWgs2(), QStringLiteral("[]"));
-        QCOMPARE(m->gForceXs(), QList<float>({1.0f, 0.0f}));
-        QCOMPARE(m->gForceZs(), QList<float>({-2.0f, 0.0f}));
-        QVERIFY(m->hasGSensor());
-    }
+        QCOMPARE(m->gpsSamples().size(), cache.count('\n'));
+        QCOMPARE(m->mapPointsWgs(), wgs);
+        QCOMPARE(m->mapPointsWgs2(), wgs);
+        QCOMPARE(m->gForceXs(), gForceX);
+        QCOMPARE(m->gForceZs().size(), gForceX.size());
+        QCOMPARE(m->hasGSensor(), hasGSensor);
 
-    void singleSampleHasNoSeries()
-    {
-        KoFileInfoModel *m =
-            cachedRecording("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,9,9,9,1.0\n");
-        QVERIFY(m);
-        m->loadGPS();
-        QVERIFY(m->gpsLoaded());
-        QCOMPARE(m->gpsSamples().size(), 1);
-        QVERIFY(m->mapPointsBd().isEmpty());
-        QVERIFY(m->gForceXs().isEmpty());
-        QVERIFY(!m->hasGSensor());
+        // The display list: BD-09 inside China, the same as WGS-84 elsewhere.
+        if (QTest::currentDataTag() == QLatin1String("last sample without fix")) {
+            QVERIFY(m->mapPointsBd() != wgs);
+            QCOMPARE(m->mapPointsBd().count("{lng:"), 2);
+            QVERIFY(m->mapPointsBd().endsWith("},]"));
+        } else {
+            QCOMPARE(m->mapPointsBd(), wgs);
+        }
     }
 
     void malformedCacheLines()
