@@ -14,6 +14,10 @@ packages=(
   # sample recordings (real H.264 video)
   ffmpeg
 )
+if [ "${1:-run}" = fuzz ]; then
+  # tools/install-deps.sh fuzz: clang with its sanitizer and fuzzer runtimes (libFuzzer targets)
+  packages+=(clang libclang-rt-14-dev)
+fi
 if [ "${1:-run}" = test ]; then
   packages+=(
     xvfb xauth imagemagick xdotool

@@ -32,28 +32,13 @@ void KoBasicDialog::onButtonMinClicked()
 void KoBasicDialog::onButtonMaxClicked()
 {
     if (m_titleBar)
-        m_titleBar->saveRestoreInfo(pos(), size());
-    const QRect target = KoTitleBar::maximisedGeometry();
-    if (target.isNull()) {
-        qWarning() << "KoBasicDialog::onButtonMaxClicked" << __LINE__ << "no screen";
-        return;
-    }
-    setGeometry(target);
+        m_titleBar->maximiseWindow(this);
 }
 
 void KoBasicDialog::onButtonRestoreClicked()
 {
-    if (!m_titleBar)
-        return;
-    QPoint pos;
-    QSize size;
-    m_titleBar->getRestoreInfo(pos, size);
-    // Nothing to go back to unless a maximise saved a geometry first.
-    if (!size.isValid()) {
-        qWarning() << "KoBasicDialog::onButtonRestoreClicked" << __LINE__ << "no saved geometry";
-        return;
-    }
-    setGeometry(QRect(pos, size));
+    if (m_titleBar)
+        m_titleBar->restoreWindow(this);
 }
 
 void KoBasicDialog::onButtonCloseClicked()

@@ -31,28 +31,13 @@ void KoBasicWidget::onButtonMinClicked()
 void KoBasicWidget::onButtonMaxClicked()
 {
     if (m_titleBar)
-        m_titleBar->saveRestoreInfo(pos(), size());
-    const QRect target = KoTitleBar::maximisedGeometry();
-    if (target.isNull()) {
-        qWarning() << "KoBasicWidget::onButtonMaxClicked" << __LINE__ << "no screen";
-        return;
-    }
-    setGeometry(target);
+        m_titleBar->maximiseWindow(this);
 }
 
 void KoBasicWidget::onButtonRestoreClicked()
 {
-    if (!m_titleBar)
-        return;
-    QPoint pos;
-    QSize size;
-    m_titleBar->getRestoreInfo(pos, size);
-    // Nothing to go back to unless a maximise saved a geometry first.
-    if (!size.isValid()) {
-        qWarning() << "KoBasicWidget::onButtonRestoreClicked" << __LINE__ << "no saved geometry";
-        return;
-    }
-    setGeometry(QRect(pos, size));
+    if (m_titleBar)
+        m_titleBar->restoreWindow(this);
 }
 
 void KoBasicWidget::onButtonCloseClicked()

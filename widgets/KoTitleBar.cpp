@@ -155,6 +155,27 @@ QRect KoTitleBar::maximisedGeometry()
     return screen->availableGeometry().adjusted(-3, -3, 3, 3);
 }
 
+void KoTitleBar::maximiseWindow(QWidget *window)
+{
+    saveRestoreInfo(window->pos(), window->size());
+    const QRect target = maximisedGeometry();
+    if (target.isNull()) {
+        qWarning() << "KoTitleBar::maximiseWindow" << __LINE__ << "no screen";
+        return;
+    }
+    window->setGeometry(target);
+}
+
+void KoTitleBar::restoreWindow(QWidget *window)
+{
+    // Nothing to go back to unless a maximise saved a geometry first.
+    if (!m_restoreSize.isValid()) {
+        qWarning() << "KoTitleBar::restoreWindow" << __LINE__ << "no saved geometry";
+        return;
+    }
+    window->setGeometry(QRect(m_restorePos, m_restoreSize));
+}
+
 void KoTitleBar::saveRestoreInfo(const QPoint &pos, const QSize &size)
 {
     m_restorePos = pos;

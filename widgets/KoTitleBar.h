@@ -51,6 +51,11 @@ public:
     // is no screen.
     static QRect maximisedGeometry();
 
+    // Maximise and restore by hand, for the frameless bases: the window stays
+    // in the normal window state and this bar keeps the geometry to go back to.
+    void maximiseWindow(QWidget *window);
+    void restoreWindow(QWidget *window);
+
     static constexpr int kHeight = 35;
 
 signals:

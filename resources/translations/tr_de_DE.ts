@@ -24,6 +24,13 @@
         </message>
     </context>
     <context>
+        <name>JXTreeItemDelegate</name>
+        <message>
+            <source>%1 MB</source>
+            <translation>%1 MB</translation>
+        </message>
+    </context>
+    <context>
         <name>KoAppSettingDialog</name>
         <message>
             <source>English</source>

@@ -11,7 +11,7 @@ export XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
 "$player" >"$home/log" 2>&1 &
 pid=$!
 window=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 300); do
   window=$(xdotool search --name "^Tavrin Player" 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   sleep 0.1

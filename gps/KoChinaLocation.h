@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+#include <QVector>
+
+// Decides whether a WGS-84 point lies in mainland China, where map services
+// expect shifted (GCJ-02 / BD-09) coordinates. A fixed set of region
+// rectangles minus a set of exclude rectangles (Taiwan, northern Vietnam,
+// parts of Mongolia and Russia).
+class KoChinaLocation : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Rect
+    {
+        double west;
+        double north;
+        double east;
+        double south;
+
+        // Bounds included; a NaN coordinate is never inside.
+        bool contains(double lat, double lng) const
+        {
+            return west <= lng && lng <= east && south <= lat && lat <= north;
+        }
+    };
+
+    static KoChinaLocation *instance();
+
+    // Prints which rule decided ("in region rectange", ...) on standard output.
+    bool isInChina(double lat, double lng) const;
+
+    const QVector<Rect> &regions() const { return m_regions; }
+    const QVector<Rect> &excludes() const { return m_excludes; }
+
+private:
+    KoChinaLocation();
+
+    QVector<Rect> m_regions;
+    QVector<Rect> m_excludes;
+};
+
+// WGS-84 to GCJ-02; points outside China are passed through unchanged. The
+// output pointers may point at the inputs.
+void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outLat);
+// GCJ-02 to BD-09, same rules.
+void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLat);

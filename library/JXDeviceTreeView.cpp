@@ -1,0 +1,138 @@
+#include "library/JXDeviceTreeView.h"
+
+#include "library/JXTreeItemDelegate.h"
+#include "library/KoFileInfoModel.h"
+
+#include <QDebug>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QStandardItemModel>
+
+namespace {
+QPointer<JXDeviceTreeView> s_instance;
+
+const int kRecordingRole = Qt::UserRole + 1;
+
+const char *const kScrollBarStyle = R"(
+QScrollBar:vertical {
+    border: none;
+    border-radius: 2px;
+    background: rgba(229,229,229,50);
+    max-width: 8px;
+    margin: 21px 0px 21px 0px;
+}
+QScrollBar:vertical:hover {
+    margin: 21px 0px 21px 0px;
+}
+QScrollBar::handle:vertical {
+    background: #FFFFFF;
+    border-radius: 2px;
+    min-height: 40px;
+}
+QScrollBar::add-line:vertical {
+    height: 20px;
+    background: rgba(229,229,229,50);
+    subcontrol-position: bottom;
+    subcontrol-origin: margin;
+}
+QScrollBar::sub-line:vertical {
+    height: 20px;
+    background: rgba(229,229,229,50);
+    subcontrol-position: top;
+    subcontrol-origin: margin;
+}
+QScrollBar::up-arrow:vertical, QScrollBar::down-arrow:vertical {
+    width: 20px;
+    height: 20px;
+    border-image: url(:/images/images/icon_top_cancel_press.png);
+}
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical {
+    background: none;
+}
+)";
+} // namespace
+
+JXDeviceTreeView::JXDeviceTreeView(QWidget *parent)
+    : QTreeView(parent)
+    , m_itemModel(new QStandardItemModel(0, 1, this))
+{
+    qRegisterMetaType<KoFileInfoModel *>("KoFileInfoModel");
+    setModel(m_itemModel);
+    header()->hide();
+    setFocusPolicy(Qt::NoFocus);
+    m_delegate = new JXTreeItemDelegate(this);
+    setItemDelegate(m_delegate);
+    verticalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
+    // The background is the view's own, not the viewport's: an opaque
+    // viewport would not be repainted by update() on the view, which is how
+    // the displays ask for a newly written thumbnail to be shown.
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+    viewport()->setAutoFillBackground(false);
+    // Rows light up under the mouse; not every style turns hover on for
+    // item views by itself.
+    viewport()->setAttribute(Qt::WA_Hover);
+    s_instance = this;
+}
+
+JXDeviceTreeView::~JXDeviceTreeView() = default;
+
+JXDeviceTreeView *JXDeviceTreeView::instance()
+{
+    return s_instance.data();
+}
+
+KoFileInfoModel *JXDeviceTreeView::recordingAt(const QModelIndex &index)
+{
+    return index.data(kRecordingRole).value<KoFileInfoModel *>();
+}
+
+void JXDeviceTreeView::setFileList(const QList<KoFileInfoModel *> &recordings)
+{
+    const int count = recordings.size();
+    if (m_itemModel->rowCount() > count)
+        m_itemModel->removeRows(count, m_itemModel->rowCount() - count);
+    while (m_itemModel->rowCount() < count)
+        m_itemModel->appendRow(new QStandardItem);
+
+    for (int i = 0; i < count; ++i) {
+        KoFileInfoModel *recording = recordings.at(i);
+        QStandardItem *item = m_itemModel->item(i);
+        item->setToolTip(recording ? recording->filePath() : QString());
+        item->setData(QVariant::fromValue(recording), kRecordingRole);
+        if (!recording)
+            continue;
+        recording->setListIndex(item->index());
+        if (recording->isPlaying() && !viewport()->rect().contains(visualRect(item->index())))
+            scrollTo(item->index(), QAbstractItemView::EnsureVisible);
+    }
+    update();
+    viewport()->update();
+}
+
+void JXDeviceTreeView::mousePressEvent(QMouseEvent *event)
+{
+    qWarning() << "JXDeviceTreeView::mousePressEvent" << 178;
+    if (!indexAt(event->pos()).isValid())
+        clearSelection();
+    QTreeView::mousePressEvent(event);
+}
+
+bool JXDeviceTreeView::isOverDeleteButton(const QPoint &pos) const
+{
+    const QModelIndex index = indexAt(pos);
+    return index.isValid() && JXTreeItemDelegate::deleteButtonRect(visualRect(index), width()).contains(pos);
+}
+
+void JXDeviceTreeView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The first click may already have removed the row, moving the next one
+    // under the mouse: the second press must neither delete nor play it.
+    if (isOverDeleteButton(event->pos())) {
+        event->accept();
+        return;
+    }
+    QTreeView::mouseDoubleClickEvent(event);
+}

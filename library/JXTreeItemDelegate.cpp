@@ -1,0 +1,164 @@
+#include "library/JXTreeItemDelegate.h"
+
+#include "library/JXDeviceTreeView.h"
+#include "library/KoFileInfoModel.h"
+#include "library/KoPreviewLoader.h"
+
+#include <QDebug>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+const QColor kSelectedColor(17, 26, 56);
+const QColor kHoverColor(255, 255, 255, 21);
+const QColor kPlayingTextColor(18, 253, 253);
+
+// Shared by every delegate; loaded with the first one and kept for the life
+// of the process (a pixmap must not outlive the application object's
+// destruction, so it is never destroyed).
+QPixmap *s_defaultThumbnail = nullptr;
+} // namespace
+
+QRect JXTreeItemDelegate::thumbnailRect(const QRect &row)
+{
+    return QRect(12, row.top() + 4, 70, 40);
+}
+
+QRect JXTreeItemDelegate::nameRect(const QRect &row, int viewWidth)
+{
+    const int left = thumbnailRect(row).right() + 12;
+    return QRect(left, row.top(), deleteButtonRect(row, viewWidth).left() - left, 24);
+}
+
+QRect JXTreeItemDelegate::sizeRect(const QRect &row, int viewWidth)
+{
+    const QRect name = nameRect(row, viewWidth);
+    return QRect(name.left(), name.bottom(), name.width(), 24);
+}
+
+QRect JXTreeItemDelegate::deleteButtonRect(const QRect &row, int viewWidth)
+{
+    return QRect(viewWidth - 38, row.top() + 9, 30, 30);
+}
+
+QString JXTreeItemDelegate::sizeText(qint64 bytes)
+{
+    return tr("%1 MB").arg(bytes / 1024 / 1024);
+}
+
+JXTreeItemDelegate::JXTreeItemDelegate(QWidget *view)
+    : QStyledItemDelegate(view)
+    , deleteButton(new QPushButton)
+    , view(view)
+{
+    deleteButton->setStyleSheet(
+        QStringLiteral("QPushButton {border-image:url(:/images/images/icon_off.png);}"));
+    if (!s_defaultThumbnail)
+        s_defaultThumbnail = new QPixmap(QStringLiteral(":/images/images/default_file_icon.png"));
+}
+
+JXTreeItemDelegate::~JXTreeItemDelegate() = default;
+
+bool JXTreeItemDelegate::eventFilter(QObject *, QEvent *)
+{
+    // Rows have no editors; nothing passes to one.
+    qWarning() << "JXTreeItemDelegate::eventFilter" << 127;
+    return true;
+}
+
+void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                               const QModelIndex &index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
+    const QRect &r = option.rect;
+    const int viewWidth = view->width();
+
+    painter->save();
+    const QRect rowArea(0, r.top(), r.right() + 1, r.height());
+    if (option.state & QStyle::State_Selected)
+        painter->fillRect(rowArea, kSelectedColor);
+    if (option.state & QStyle::State_MouseOver)
+        painter->fillRect(rowArea, kHoverColor);
+
+    QPixmap thumbnail = recording ? KoPreviewLoader::previewPixmap(recording) : QPixmap();
+    if (thumbnail.isNull())
+        thumbnail = *s_defaultThumbnail;
+    if (!thumbnail.isNull())
+        painter->drawPixmap(thumbnailRect(r), thumbnail);
+
+    painter->setPen(QPen(QBrush(Qt::white), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter->drawLine(0, r.top() + 47, viewWidth, r.top() + 47);
+
+    QStyleOptionButton button;
+    button.rect = deleteButtonRect(r, viewWidth);
+    button.state = QStyle::State_Enabled;
+    if (button.rect.contains(lastMousePos)) {
+        if (pressState == 0)
+            button.state |= QStyle::State_MouseOver;
+        else if (pressState == 1)
+            button.state |= QStyle::State_Sunken;
+    }
+    deleteButton->style()->drawControl(QStyle::CE_PushButton, &button, painter, deleteButton.get());
+
+    if (recording) {
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(12);
+        painter->setFont(font);
+        painter->setPen(recording->isPlaying() ? kPlayingTextColor : QColor(Qt::white));
+        const QFontMetrics metrics(font);
+        const QRect name = nameRect(r, viewWidth);
+        painter->drawText(name, Qt::AlignLeft | Qt::AlignBottom,
+                          metrics.elidedText(recording->fileName(), Qt::ElideMiddle, name.width()));
+        const QRect size = sizeRect(r, viewWidth);
+        painter->drawText(
+            size, Qt::AlignLeft | Qt::AlignBottom,
+            metrics.elidedText(sizeText(recording->fileInfo().size()), Qt::ElideMiddle, size.width()));
+    }
+    painter->restore();
+}
+
+QSize JXTreeItemDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return QSize(view->width(), RowHeight);
+}
+
+QWidget *JXTreeItemDelegate::createEditor(QWidget *, const QStyleOptionViewItem &, const QModelIndex &) const
+{
+    return nullptr;
+}
+
+bool JXTreeItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
+                                     const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonDblClick)
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    pressState = -1;
+    lastMousePos = mouse->pos();
+    // A click needs both its press and its release on the same row's button:
+    // the release of a double click, or of a press made elsewhere, deletes
+    // nothing (after a deletion the next row slides under the mouse).
+    const QPersistentModelIndex pressed = pressedIndex;
+    if (type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick ||
+        type == QEvent::MouseButtonPress)
+        pressedIndex = QPersistentModelIndex();
+    if (!deleteButtonRect(option.rect, view->width()).contains(lastMousePos))
+        return false;
+    if (type == QEvent::MouseButtonPress) {
+        pressState = 1;
+        pressedIndex = index;
+    } else if (type == QEvent::MouseButtonRelease) {
+        if (pressed == index) {
+            if (auto *tree = qobject_cast<JXDeviceTreeView *>(view))
+                emit tree->willDeleteFileSignal(index);
+        }
+    } else if (type == QEvent::MouseMove) {
+        pressState = 0;
+    }
+    return true;
+}

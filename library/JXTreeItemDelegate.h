@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPersistentModelIndex>
+#include <QPoint>
+#include <QStyledItemDelegate>
+
+#include <memory>
+
+class QPushButton;
+
+// Paints the rows of the file list and turns a release over a row's delete
+// button into the view's willDeleteFileSignal.
+class JXTreeItemDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    // Row geometry, in pixels.
+    static constexpr int RowHeight = 48;
+    static QRect thumbnailRect(const QRect &row);
+    static QRect nameRect(const QRect &row, int viewWidth);
+    static QRect sizeRect(const QRect &row, int viewWidth);
+    static QRect deleteButtonRect(const QRect &row, int viewWidth);
+
+    // The size column's text: whole MiB, truncated.
+    static QString sizeText(qint64 bytes);
+
+    explicit JXTreeItemDelegate(QWidget *view);
+    ~JXTreeItemDelegate() override;
+
+    bool eventFilter(QObject *object, QEvent *event) override;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override;
+
+private:
+    // Never shown: only the style source of the painted delete buttons.
+    std::unique_ptr<QPushButton> deleteButton;
+    int pressState = -1; // -1 none, 1 pressed on the button, 0 moved over it
+    QPoint lastMousePos;
+    // Row whose delete button took the last press, until the next release.
+    QPersistentModelIndex pressedIndex;
+    QWidget *view = nullptr;
+};

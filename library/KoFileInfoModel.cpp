@@ -1,0 +1,438 @@
+#include "library/KoFileInfoModel.h"
+
+#include "app/JXFileManager.h"
+#include "gps/KoGPSModel.h"
+#include "gps/KoTrackExtractor.h"
+#include "library/KoDirectoryListing.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMutexLocker>
+#include <QStringBuilder>
+
+#include <algorithm>
+
+namespace {
+
+struct ChannelSuffix
+{
+    const char *own;
+    const char *firstSibling;
+    const char *secondSibling;
+    int channelIndex;
+};
+
+// Searched in this order with a case-sensitive ends-with test; the first
+// match wins.
+const ChannelSuffix kSuffixes[] = {
+    {"A.MP4", "B.MP4", "C.MP4", 1},        {"A.mp4", "B.mp4", "C.mp4", 1},
+    {"A.mov", "B.mov", "C.mov", 1},        {"A.MOV", "B.MOV", "C.MOV", 1},
+    {"A.avi", "B.avi", "C.avi", 1},        {"A.AVI", "B.AVI", "C.AVI", 1},
+    {"A.TS", "B.TS", "C.TS", 1},           {"A.ts", "B.ts", "C.ts", 1},
+    {"B.MP4", "A.MP4", "C.MP4", 2},        {"B.mp4", "A.mp4", "C.mp4", 2},
+    {"B.mov", "A.mov", "C.mov", 2},        {"B.MOV", "A.MOV", "C.MOV", 2},
+    {"B.avi", "A.avi", "C.avi", 2},        {"B.AVI", "A.AVI", "C.AVI", 2},
+    {"B.TS", "A.TS", "C.TS", 2},           {"B.ts", "A.ts", "C.ts", 2},
+    {"C.MP4", "A.MP4", "B.MP4", 3},        {"C.mp4", "A.mp4", "B.mp4", 3},
+    {"C.mov", "A.mov", "B.mov", 3},        {"C.MOV", "A.MOV", "B.MOV", 3},
+    {"C.avi", "A.avi", "B.avi", 3},        {"C.AVI", "A.AVI", "B.AVI", 3},
+    {"C.TS", "A.TS", "B.TS", 3},           {"C.ts", "A.ts", "B.ts", 3},
+    {"01_b.MP4", "00.MP4", "02_c.MP4", 2}, {"02_c.MP4", "00.MP4", "01_b.MP4", 3},
+    {"00.MP4", "01_b.MP4", "02_c.MP4", 1}, {"01_b.MOV", "00.MOV", "02_c.MOV", 2},
+    {"02_c.MOV", "00.MOV", "01_b.MOV", 3}, {"00.MOV", "01_b.MOV", "02_c.MOV", 1},
+};
+
+const ChannelSuffix *findSuffix(const QString &name)
+{
+    for (const ChannelSuffix &s : kSuffixes) {
+        if (name.endsWith(QLatin1String(s.own)))
+            return &s;
+    }
+    return nullptr;
+}
+
+int nameStart(const QString &path)
+{
+    int cut = path.lastIndexOf(QLatin1Char('/'));
+    if (QDir::separator() != QLatin1Char('/'))
+        cut = qMax(cut, path.lastIndexOf(QDir::separator()));
+    return cut + 1;
+}
+
+bool readDigits(const QString &text, int from, int count, int *value)
+{
+    int v = 0;
+    for (int i = from; i < from + count; ++i) {
+        const ushort c = text.at(i).unicode();
+        if (c < '0' || c > '9')
+            return false;
+        v = v * 10 + (c - '0');
+    }
+    *value = v;
+    return true;
+}
+
+// The start time in a head such as "2019_0523_143005_" (the layout
+// "yyyy_MMdd_HHmmss_"). The camera clock has no time zone: the arithmetic is
+// done in UTC so that no local daylight-saving gap can make a valid head
+// unusable.
+QDateTime parseHead(const QString &head)
+{
+    if (head.size() != 17 || head.at(4) != QLatin1Char('_') || head.at(9) != QLatin1Char('_') ||
+        head.at(16) != QLatin1Char('_'))
+        return QDateTime();
+    int y, mo, d, h, mi, s;
+    if (!readDigits(head, 0, 4, &y) || !readDigits(head, 5, 2, &mo) || !readDigits(head, 7, 2, &d) ||
+        !readDigits(head, 10, 2, &h) || !readDigits(head, 12, 2, &mi) || !readDigits(head, 14, 2, &s))
+        return QDateTime();
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, s);
+    if (!date.isValid() || !time.isValid())
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC);
+}
+
+void putDigits(QChar *out, int value, int count)
+{
+    for (int i = count - 1; i >= 0; --i) {
+        out[i] = QLatin1Char(char('0' + value % 10));
+        value /= 10;
+    }
+}
+
+// "yyyy_MMdd_HHmmss_"; empty for an invalid time.
+QString formatHead(const QDateTime &t)
+{
+    if (!t.isValid())
+        return QString();
+    const QDate d = t.date();
+    const QTime tm = t.time();
+    if (d.year() < 0 || d.year() > 9999)
+        return t.toString(QStringLiteral("yyyy_MMdd_HHmmss_"));
+    QString text(17, QLatin1Char('_'));
+    QChar *out = text.data();
+    putDigits(out, d.year(), 4);
+    putDigits(out + 5, d.month(), 2);
+    putDigits(out + 7, d.day(), 2);
+    putDigits(out + 10, tm.hour(), 2);
+    putDigits(out + 12, tm.minute(), 2);
+    putDigits(out + 14, tm.second(), 2);
+    return text;
+}
+
+// Bounds a track read from a damaged or foreign cache file: 55 hours at one
+// sample per second, far above any recording.
+constexpr int kMaxTrackSamples = 200000;
+// A track line is at most 255 characters.
+constexpr int kLineBufferSize = 256;
+
+// A cache file counts only when it holds something: an empty one (a track
+// without samples) sends the recording through extraction again.
+bool isFilledFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.size() > 0;
+}
+
+// ".../name_123.txt" -> ".../name_123_haisi.txt"
+QString directChunksVariant(const QString &cachePath)
+{
+    QString variant = cachePath;
+    const int dot = variant.lastIndexOf(QLatin1String(".txt"));
+    if (dot >= 0)
+        variant.insert(dot, QLatin1String("_haisi"));
+    return variant;
+}
+
+// Extraction kind from the file name: 1 MP4, 0 MOV, 2 TS, 0 otherwise.
+int extractionKind(const QString &fileName)
+{
+    if (fileName.contains(QLatin1String(".mp4"), Qt::CaseInsensitive))
+        return 1;
+    if (fileName.contains(QLatin1String(".mov"), Qt::CaseInsensitive))
+        return 0;
+    if (fileName.contains(QLatin1String(".ts"), Qt::CaseInsensitive))
+        return 2;
+    return 0;
+}
+
+QString mapPoint(double lng, double lat)
+{
+    return QLatin1String("{lng:") % QString::number(lng, 'f', 6) % QLatin1String(",lat:") %
+           QString::number(lat, 'f', 6) % QLatin1Char('}');
+}
+
+} // namespace
+
+KoFileInfoModel::KoFileInfoModel(const QString &fileName, const QString &filePath, QObject *parent,
+                                 KoDirectoryListing *listing)
+    : QObject(parent)
+    , m_fileName(fileName)
+    , m_filePath(QDir::toNativeSeparators(filePath))
+{
+    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
+    m_displayName = dot >= 0 ? fileName.left(dot) : fileName;
+
+    JXFileManager *files = JXFileManager::instance();
+    m_gpsCachePath = QDir::toNativeSeparators(files->getGpsDir() + QLatin1Char('/') +
+                                              fileName.section(QLatin1Char('.'), 0, 0));
+    m_channelPaths[0] = m_filePath;
+
+    const QStringList candidates = getBackPath(m_filePath, &m_channelIndex);
+    int n = 1;
+    for (const QString &candidate : candidates) {
+        const bool found = listing ? listing->exists(candidate) : QFileInfo::exists(candidate);
+        if (!found)
+            continue;
+        m_channelPaths[n] = candidate;
+        if (++n == 3)
+            break;
+    }
+    m_channelCount = n;
+
+    m_fileInfo = QFileInfo(m_filePath);
+    const QString size = QString::number(m_fileInfo.size());
+    m_previewPath = QDir::toNativeSeparators(
+        QStringLiteral("%1/%2_%3.jpg").arg(files->getPreviewDir(), size, m_fileInfo.baseName()));
+    m_gpsCachePath += QStringLiteral("_%1.txt").arg(size);
+}
+
+KoFileInfoModel::~KoFileInfoModel()
+{
+    qWarning() << "KoFileInfoModel::~KoFileInfoModel" << 61;
+}
+
+QStringList KoFileInfoModel::getBackPath(const QString &path, int *channelIndex)
+{
+    const int start = nameStart(path);
+    const QString name = path.mid(start);
+    const QString directory = path.left(start);
+
+    const ChannelSuffix *suffix = findSuffix(name);
+    if (!suffix)
+        return QStringList();
+    if (channelIndex)
+        *channelIndex = suffix->channelIndex;
+    const QLatin1String own(suffix->own);
+    const QLatin1String siblings[2] = {QLatin1String(suffix->firstSibling),
+                                       QLatin1String(suffix->secondSibling)};
+
+    QStringList candidates;
+    if (name.count(QLatin1Char('_')) == 3) {
+        // 2019_0523_143005_001A.MP4: a sibling may have been started up to two
+        // seconds earlier or later and carry a sequence number up to two apart.
+        const int lastCut = name.lastIndexOf(QLatin1Char('_')) + 1;
+        const QString head = name.left(lastCut);
+        QString last = name.mid(lastCut);
+        if (last.endsWith(own))
+            last.chop(own.size());
+        bool ok = false;
+        int sequence = last.toInt(&ok, 10);
+        if (!ok)
+            sequence = 0;
+
+        const QDateTime t = parseHead(head);
+        const QString times[5] = {formatHead(t.addSecs(-1)), formatHead(t.addSecs(-2)), formatHead(t),
+                                  formatHead(t.addSecs(1)), formatHead(t.addSecs(2))};
+        qWarning() << "KoFileInfoModel::getBackPath" << 397 << times[0] << times[1] << times[3] << times[4];
+
+        candidates.reserve(50);
+        for (const QLatin1String &sibling : siblings) {
+            for (int k = sequence - 2; k <= sequence + 2; ++k) {
+                const QString number = QStringLiteral("%1").arg(k, 3, 10, QLatin1Char('0'));
+                for (const QString &time : times)
+                    candidates.append(directory % time % number % sibling);
+            }
+        }
+    } else {
+        QString base = name;
+        base.remove(own);
+        for (const QLatin1String &sibling : siblings)
+            candidates.append(directory % base % sibling);
+    }
+    return candidates;
+}
+
+void KoFileInfoModel::groupRecordings(QList<KoFileInfoModel *> &recordings)
+{
+    std::stable_sort(
+        recordings.begin(), recordings.end(),
+        [](const KoFileInfoModel *a, const KoFileInfoModel *b) { return a->m_filePath < b->m_filePath; });
+
+    QHash<QString, KoFileInfoModel *> byChannel[3];
+    for (QHash<QString, KoFileInfoModel *> &map : byChannel)
+        map.reserve(recordings.size());
+    for (KoFileInfoModel *r : qAsConst(recordings)) {
+        if (r->m_channelCount > 0 && r->m_channelIndex >= 1 && r->m_channelIndex <= 3)
+            byChannel[r->m_channelIndex - 1].insert(r->m_filePath, r);
+    }
+
+    // Links are formed afresh. A file whose own search found no sibling does
+    // not undo the links of a group that found it: with names such as
+    // 20190523_143005_01_b.MOV only the "_00" file finds the others.
+    for (KoFileInfoModel *r : qAsConst(recordings)) {
+        r->m_prevRecording = nullptr;
+        r->m_nextRecording = nullptr;
+    }
+
+    for (KoFileInfoModel *m : qAsConst(recordings)) {
+        KoFileInfoModel *members[3] = {nullptr, nullptr, nullptr};
+        if (m->m_channelIndex >= 1 && m->m_channelIndex <= 3)
+            members[m->m_channelIndex - 1] = m;
+        int count = 1;
+        for (int c = 1; c <= 3; ++c) {
+            if (c == m->m_channelIndex)
+                continue;
+            const QHash<QString, KoFileInfoModel *> &map = byChannel[c - 1];
+            KoFileInfoModel *found = map.value(m->m_channelPaths[1]);
+            if (!found)
+                found = map.value(m->m_channelPaths[2]);
+            members[c - 1] = found;
+            if (found)
+                ++count;
+        }
+        if (count < 2)
+            continue;
+
+        KoFileInfoModel *previous = nullptr;
+        for (KoFileInfoModel *member : members) {
+            if (!member)
+                continue;
+            member->m_prevRecording = previous;
+            member->m_nextRecording = nullptr;
+            if (previous)
+                previous->m_nextRecording = member;
+            previous = member;
+        }
+    }
+}
+
+void KoFileInfoModel::loadGPS()
+{
+    QMutexLocker locker(&m_gpsMutex);
+    if (m_gpsLoaded)
+        return;
+
+    if (!isFilledFile(m_gpsCachePath)) {
+        const QString direct = directChunksVariant(m_gpsCachePath);
+        if (isFilledFile(direct)) {
+            m_haisiTrack = true;
+            m_gpsCachePath = direct;
+        } else {
+            extractTrackToCache();
+        }
+    }
+
+    if (!readTrack())
+        return;
+    buildSeries();
+    m_gpsLoaded = true;
+}
+
+void KoFileInfoModel::extractTrackToCache()
+{
+    qWarning() << "need paras gps info..." << m_fileName;
+    // The track is written under a temporary name and renamed when complete,
+    // so that an interrupted extraction never leaves a cache file that looks
+    // finished.
+    const QString temporary = m_gpsCachePath + QLatin1String(".tmp");
+    bool direct = false;
+    const int result = extractTrack(QFile::encodeName(m_filePath), QFile::encodeName(temporary),
+                                    extractionKind(m_fileName), &direct);
+    if (result != 0) {
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "no track extracted from" << m_filePath;
+        return;
+    }
+    if (direct) {
+        m_haisiTrack = true;
+        m_gpsCachePath = directChunksVariant(m_gpsCachePath);
+    }
+    if (QFile::exists(m_gpsCachePath))
+        QFile::remove(m_gpsCachePath);
+    if (!QFile::rename(temporary, m_gpsCachePath))
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot rename" << temporary << "to"
+                   << m_gpsCachePath;
+}
+
+bool KoFileInfoModel::readTrack()
+{
+    QFile file(m_gpsCachePath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot open" << m_gpsCachePath
+                   << file.errorString();
+        return false;
+    }
+
+    char line[kLineBufferSize];
+    for (;;) {
+        const qint64 length = file.readLine(line, sizeof line);
+        if (length <= 0)
+            break;
+        if (line[length - 1] != '\n' && !file.atEnd()) {
+            // Longer than any track line: keep its start as the sample and
+            // drop the rest rather than reading it as further samples.
+            char rest[4096];
+            qint64 n;
+            do {
+                n = file.readLine(rest, sizeof rest);
+            } while (n > 0 && rest[n - 1] != '\n');
+        }
+        if (m_gpsSamples.size() == kMaxTrackSamples) {
+            qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackSamples
+                       << "samples:" << m_gpsCachePath;
+            break;
+        }
+        qWarning().noquote() << QLatin1String(line, int(qstrnlen(line, size_t(length)))).trimmed();
+        auto *sample = new KoGPSModel(line, this);
+        sample->fineGScale = m_haisiTrack;
+        m_gpsSamples.append(sample);
+    }
+    return true;
+}
+
+void KoFileInfoModel::buildSeries()
+{
+    const int count = m_gpsSamples.size();
+    if (count < 2)
+        return;
+
+    m_gForceXs.reserve(count);
+    m_gForceYs.reserve(count);
+    m_gForceZs.reserve(count);
+    QString bd = QStringLiteral("[");
+    QString wgs = QStringLiteral("[");
+    bd.reserve(count * 36);
+    wgs.reserve(count * 36);
+    for (int i = 0; i < count; ++i) {
+        const KoGPSModel *sample = m_gpsSamples.at(i);
+        const float x = sample->gForceX();
+        const float y = sample->gForceY();
+        const float z = sample->gForceZ();
+        m_gForceXs.append(x);
+        m_gForceYs.append(y);
+        m_gForceZs.append(z);
+        if (!m_hasGSensor)
+            m_hasGSensor = x != 0 || y != 0 || z != 0;
+
+        if (sample->status != 'A')
+            continue;
+        bd += mapPoint(sample->longitude, sample->latitude);
+        wgs += mapPoint(sample->wgsLongitude, sample->wgsLatitude);
+        // A separator follows every point but the track's last sample: when
+        // that one has no fix the list ends in ",]", which the map pages
+        // accept.
+        if (i != count - 1) {
+            bd += QLatin1Char(',');
+            wgs += QLatin1Char(',');
+        }
+    }
+    bd += QLatin1Char(']');
+    wgs += QLatin1Char(']');
+    m_mapPointsBd = bd;
+    m_mapPointsWgs = wgs;
+    m_mapPointsWgs2 = wgs;
+    qWarning() << "===============" << m_mapPointsBd << "============";
+}

@@ -1,0 +1,19 @@
+#include "FuzzCommon.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    quietDiagnostics();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    QByteArray track;
+    bool direct = false;
+    const int result =
+        extractTrackFromBuffer(fuzzInput(data, size), KoTrackExtractor::MovWalk, &track, &direct);
+    if (result != 0 && result != -1)
+        abort();
+    checkTrack(track, result);
+    return 0;
+}

@@ -1,0 +1,575 @@
+#include "TestMain.h"
+
+#include "app/JXFileManager.h"
+#include "gps/KoGPSModel.h"
+#include "library/KoDirectoryListing.h"
+#include "library/KoFileInfoModel.h"
+#include "tests/gps/TrackFixtures.h"
+
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+class tst_KoFileInfoModel : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    QString path(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
+
+    void touch(const QStringList &names, qint64 size = 0)
+    {
+        for (const QString &name : names) {
+            QFile f(path(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(size));
+        }
+    }
+
+    KoFileInfoModel *model(const QString &name, KoDirectoryListing *listing = nullptr)
+    {
+        return new KoFileInfoModel(name, path(name), this, listing);
+    }
+
+    // A recording whose track cache holds `lines` (the recording itself holds
+    // no track, so nothing but the cache can supply one).
+    KoFileInfoModel *cachedRecording(const QByteArray &lines, bool direct = false)
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 1000);
+        KoFileInfoModel *m = model(name);
+        QString cache = m->gpsCachePath();
+        if (direct)
+            cache.replace(".txt", "_haisi.txt");
+        QFile f(cache);
+        if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
+            return nullptr;
+        return m;
+    }
+
+    static QStringList gpsDirEntries()
+    {
+        return QDir(JXFileManager::instance()->getGpsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+        qDeleteAll(findChildren<KoFileInfoModel *>());
+        QDir(JXFileManager::instance()->getGpsDir()).removeRecursively();
+    }
+
+    void siblingSearch_data()
+    {
+        QTest::addColumn<QStringList>("folder");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<int>("channelIndex");
+        QTest::addColumn<QStringList>("siblings");
+
+        QTest::newRow("A, B at +1 s and +1 sequence, C")
+            << QStringList(
+                   {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"})
+            << "2019_0523_143005_001A.MP4" << 1
+            << QStringList({"2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("B alone, others outside the window")
+            << QStringList(
+                   {"2019_0523_143005_001B.MP4", "2019_0523_143008_001A.MP4", "2019_0523_143005_004C.MP4"})
+            << "2019_0523_143005_001B.MP4" << 2 << QStringList();
+        // Two front-camera files in the window: both are taken, in candidate
+        // order (sequence 0 before sequence 1), and C is not looked for.
+        QTest::newRow("first two existing candidates")
+            << QStringList({"2019_0523_143005_001B.MP4", "2019_0523_143007_000A.MP4",
+                            "2019_0523_143004_001A.MP4", "2019_0523_143005_001C.MP4"})
+            << "2019_0523_143005_001B.MP4" << 2
+            << QStringList({"2019_0523_143007_000A.MP4", "2019_0523_143004_001A.MP4"});
+        QTest::newRow("_01_b, three pieces")
+            << QStringList({"20190523143005_01_b.MP4", "20190523143005_00.MP4"}) << "20190523143005_01_b.MP4"
+            << 2 << QStringList({"20190523143005_00.MP4"});
+        // The suffix's own "_" makes four pieces: the time-window rule runs on
+        // a head that is no time, and finds nothing.
+        QTest::newRow("_01_b, four pieces")
+            << QStringList({"20190523_143005_01_b.MP4", "20190523_143005_00.MP4", "20190523_143005_02_c.MP4"})
+            << "20190523_143005_01_b.MP4" << 2 << QStringList();
+        QTest::newRow("_00.MOV with _01_b and _02_c")
+            << QStringList({"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"})
+            << "20190523_143005_00.MOV" << 1
+            << QStringList({"20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
+        // Case-sensitive suffixes: a lower-case channel letter matches no row,
+        // and a name without suffix is not its own sibling.
+        QTest::newRow("lower-case letter")
+            << QStringList({"2019_0523_143005_001a.mp4", "2019_0523_143005_001b.mp4"})
+            << "2019_0523_143005_001a.mp4" << 0 << QStringList();
+        QTest::newRow("no suffix") << QStringList({"clip.mp4"}) << "clip.mp4" << 0 << QStringList();
+        QTest::newRow("vanished") << QStringList() << "2019_0523_143005_001A.MP4" << 1 << QStringList();
+    }
+
+    void siblingSearch()
+    {
+        QFETCH(QStringList, folder);
+        QFETCH(QString, added);
+        QFETCH(int, channelIndex);
+        QFETCH(QStringList, siblings);
+        touch(folder);
+        KoFileInfoModel *m = model(added);
+        QCOMPARE(m->channelIndex(), channelIndex);
+        QCOMPARE(m->channelCount(), 1 + siblings.size());
+        QCOMPARE(m->channelPath(0), path(added));
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(m->channelPath(1 + i), i < siblings.size() ? path(siblings.at(i)) : QString());
+    }
+
+    void candidateOrderAndMidnight()
+    {
+        int index = -7;
+        const QStringList c = KoFileInfoModel::getBackPath("/v/2019_1231_235959_005B.MOV", &index);
+        QCOMPARE(index, 2);
+        QCOMPARE(c.size(), 50);
+        // Sequence s-2 first; within a sequence the times -1, -2, 0, +1, +2.
+        QCOMPARE(c.mid(0, 6), QStringList({"/v/2019_1231_235958_003A.MOV", "/v/2019_1231_235957_003A.MOV",
+                                           "/v/2019_1231_235959_003A.MOV", "/v/2020_0101_000000_003A.MOV",
+                                           "/v/2020_0101_000001_003A.MOV", "/v/2019_1231_235958_004A.MOV"}));
+        QCOMPARE(c.at(24), QStringLiteral("/v/2020_0101_000001_007A.MOV"));
+        QCOMPARE(c.at(25), QStringLiteral("/v/2019_1231_235958_003C.MOV"));
+        QCOMPARE(c.at(49), QStringLiteral("/v/2020_0101_000001_007C.MOV"));
+    }
+
+    void getBackPathWithoutTimeWindow()
+    {
+        int index = -7;
+        QCOMPARE(KoFileInfoModel::getBackPath("/v/20190523143005_01_b.MP4", &index),
+                 QStringList({"/v/20190523143005_00.MP4", "/v/20190523143005_02_c.MP4"}));
+        QCOMPARE(index, 2);
+        index = -7;
+        QVERIFY(KoFileInfoModel::getBackPath("/v/clip.mp4", &index).isEmpty());
+        QCOMPARE(index, -7);
+    }
+
+    void pathsAndCacheNames()
+    {
+        touch({"2019_0523_143005_001A.MP4"}, 123456789);
+        KoFileInfoModel *m = model("2019_0523_143005_001A.MP4");
+        const QString gpsDir = QDir::toNativeSeparators(JXFileManager::instance()->getGpsDir());
+        const QString previewDir = QDir::toNativeSeparators(JXFileManager::instance()->getPreviewDir());
+        QVERIFY(gpsDir.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CACHE_HOME"))));
+        QCOMPARE(m->fileName(), QStringLiteral("2019_0523_143005_001A.MP4"));
+        QCOMPARE(m->filePath(), QDir::toNativeSeparators(path("2019_0523_143005_001A.MP4")));
+        QCOMPARE(m->displayName(), QStringLiteral("2019_0523_143005_001A"));
+        QCOMPARE(m->gpsCachePath(), gpsDir + "/2019_0523_143005_001A_123456789.txt");
+        QCOMPARE(m->previewPath(), previewDir + "/123456789_2019_0523_143005_001A.jpg");
+        QCOMPARE(m->fileInfo().size(), 123456789);
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(!m->isPlaying());
+        QVERIFY(!m->listIndex().isValid());
+        QCOMPARE(m->videoDuration(), 0.0f);
+        QVERIFY(!m->previewPixmap().isValid());
+    }
+
+    void groupingDoesNotDependOnListOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("A-B-C") << QStringList(
+            {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("A and C") << QStringList({"2019_0523_143005_001A.MP4", "2019_0523_143005_001C.MP4"});
+        QTest::newRow("B and C") << QStringList({"2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"});
+        // Only the "_00" file finds its siblings here (the others split into four
+        // pieces at "_"); the group must still hold together.
+        QTest::newRow("00-01_b-02_c") << QStringList(
+            {"20190523_143005_00.MOV", "20190523_143005_01_b.MOV", "20190523_143005_02_c.MOV"});
+    }
+
+    void groupingDoesNotDependOnListOrder()
+    {
+        QFETCH(QStringList, names);
+        touch(names);
+        // A recording of another minute in the same folder stays apart.
+        touch({"2019_0523_143105_003A.MP4", "2019_0523_143105_003B.MP4"});
+        QList<KoFileInfoModel *> all;
+        for (const QString &name :
+             names + QStringList({"2019_0523_143105_003A.MP4", "2019_0523_143105_003B.MP4"}))
+            all.append(model(name));
+
+        std::vector<int> order(all.size());
+        std::iota(order.begin(), order.end(), 0);
+        do {
+            QList<KoFileInfoModel *> list;
+            for (int i : order)
+                list.append(all.at(i));
+            KoFileInfoModel::groupRecordings(list);
+
+            for (int i = 1; i < list.size(); ++i)
+                QVERIFY(list.at(i - 1)->filePath() < list.at(i)->filePath());
+            // The group's members, in channel order.
+            QList<KoFileInfoModel *> group = all.mid(0, names.size());
+            std::sort(group.begin(), group.end(), [](KoFileInfoModel *a, KoFileInfoModel *b) {
+                return a->channelIndex() < b->channelIndex();
+            });
+            for (int i = 0; i < group.size(); ++i) {
+                QCOMPARE(group.at(i)->prevRecording(), i > 0 ? group.at(i - 1) : nullptr);
+                QCOMPARE(group.at(i)->nextRecording(), i + 1 < group.size() ? group.at(i + 1) : nullptr);
+            }
+            KoFileInfoModel *otherA = all.at(names.size());
+            KoFileInfoModel *otherB = all.at(names.size() + 1);
+            QCOMPARE(otherA->prevRecording(), nullptr);
+            QCOMPARE(otherA->nextRecording(), otherB);
+            QCOMPARE(otherB->prevRecording(), otherA);
+            QCOMPARE(otherB->nextRecording(), nullptr);
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+
+    void regroupingAfterDeletion()
+    {
+        touch({"2019_0523_143005_001A.MP4", "2019_0523_143005_001B.MP4", "2019_0523_143005_001C.MP4"});
+        QList<KoFileInfoModel *> list = {model("2019_0523_143005_001C.MP4"),
+                                         model("2019_0523_143005_001A.MP4"),
+                                         model("2019_0523_143005_001B.MP4")};
+        KoFileInfoModel::groupRecordings(list);
+        KoFileInfoModel *a = list.at(0), *b = list.at(1), *c = list.at(2);
+        QCOMPARE(a->nextRecording(), b);
+
+        // The list drops B (the file stays on disk): A and C link directly.
+        list.removeOne(b);
+        delete b;
+        KoFileInfoModel::groupRecordings(list);
+        QCOMPARE(a->nextRecording(), c);
+        QCOMPARE(c->prevRecording(), a);
+
+        // A file without channel suffix joins no group; stale links go.
+        touch({"2019_0523_143005_001a.mp4"});
+        KoFileInfoModel *alone = model("2019_0523_143005_001a.mp4");
+        list.prepend(alone);
+        alone->setNextRecording(a);
+        KoFileInfoModel::groupRecordings(list);
+        QCOMPARE(alone->nextRecording(), nullptr);
+        QCOMPARE(alone->prevRecording(), nullptr);
+        QCOMPARE(a->nextRecording(), c);
+    }
+
+    void firstLoadExtractsOnceIntoTheCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(5)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString cache = m->gpsCachePath();
+        QVERIFY(!QFile::exists(cache));
+
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(!m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), cache);
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(cache).fileName()}));
+        QCOMPARE(m->gpsSamples().size(), 5);
+        const QByteArray text = readAll(cache);
+        QCOMPARE(text.count('\n'), 5);
+        QVERIFY(text.startsWith(
+            "A20190523140000,3112.000000,N,12130.000000,E,0.00,0.00,-25,-34,1021,35.500000\n"));
+        const KoGPSModel *third = m->gpsSamples().at(2);
+        QCOMPARE(third->status, 'A');
+        QCOMPARE(third->parent(), m);
+        QCOMPARE(third->gForceX(), -23 / 256.0f);
+
+        // Loaded once: a second call neither reads nor extracts.
+        QVERIFY(QFile::remove(cache));
+        m->loadGPS();
+        QVERIFY(!QFile::exists(cache));
+        QCOMPARE(m->gpsSamples().size(), 5);
+    }
+
+    void laterRunReadsTheCacheWithoutExtracting()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const fixtures::Recording video = fixtures::indexBoxMp4(fixtures::drive(4));
+        QVERIFY(video.write(path(name)));
+        model(name)->loadGPS();
+
+        // Same name and size, but no track inside any more: only the cache
+        // can give the four samples.
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
+        f.close();
+        KoFileInfoModel *again = model(name);
+        again->loadGPS();
+        QVERIFY(again->gpsLoaded());
+        QCOMPARE(again->gpsSamples().size(), 4);
+    }
+
+    void directChunksTrackIsMarkedHaisi()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::directChunksMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        const QString plain = m->gpsCachePath();
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QVERIFY(m->haisiTrack());
+        QCOMPARE(m->gpsCachePath(), QString(plain).replace(".txt", "_haisi.txt"));
+        QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(m->gpsCachePath()).fileName()}));
+
+        // A new run finds the marked cache and reads the finer G-sensor scale.
+        KoFileInfoModel *again = model(name);
+        QCOMPARE(again->gpsCachePath(), plain);
+        again->loadGPS();
+        QVERIFY(again->haisiTrack());
+        QCOMPARE(again->gpsSamples().size(), 3);
+        for (const KoGPSModel *sample : again->gpsSamples()) {
+            QVERIFY(sample->fineGScale);
+            QCOMPARE(sample->gForceZ(), 1021 / 4096.0f);
+        }
+        QCOMPARE(again->gForceXs(), QList<float>({-25 / 4096.0f, -24 / 4096.0f, -23 / 4096.0f}));
+    }
+
+    void mapPointsAndSeries_data()
+    {
+        QTest::addColumn<QByteArray>("cache");
+        QTest::addColumn<QString>("wgs");
+        QTest::addColumn<QList<float>>("gForceX");
+        QTest::addColumn<bool>("hasGSensor");
+
+        // Shanghai (the display list is BD-09 there); the last sample has no
+        // fix, so the list ends in ",]".
+        QTest::newRow("last sample without fix")
+            << QByteArray("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,0,0,0,1.0\n"
+                          "A20190523143006,3112.600000,N,12130.100000,E,1.00,0.00,0,0,0,1.0\n"
+                          "V20190523143007,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n")
+            << "[{lng:121.500000,lat:31.208333},{lng:121.501667,lat:31.210000},]" << QList<float>({0, 0, 0})
+            << false;
+        QTest::newRow("last sample with fix, CR LF")
+            << QByteArray("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\r\n"
+                          "A20190523143006,5130.000000,N,00006.000000,W,1.00,0.00,0,0,0,1.0\r\n")
+            << "[{lng:-0.100000,lat:51.500000}]" << QList<float>({0, 0}) << false;
+        QTest::newRow("no fix at all")
+            << QByteArray("V20190523143005,0.000000,N,0.000000,E,0.00,0.00,256,0,-512,0.0\n"
+                          "V20190523143006,0.000000,N,0.000000,E,0.00,0.00,0,0,0,0.0\n")
+            << "[]" << QList<float>({1, 0}) << true;
+        QTest::newRow("one sample")
+            << QByteArray("A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,9,9,9,1.0\n") << QString()
+            << QList<float>() << false;
+    }
+
+    void mapPointsAndSeries()
+    {
+        QFETCH(QByteArray, cache);
+        QFETCH(QString, wgs);
+        QFETCH(QList<float>, gForceX);
+        QFETCH(bool, hasGSensor);
+        KoFileInfoModel *m = cachedRecording(cache);
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), cache.count('\n'));
+        QCOMPARE(m->mapPointsWgs(), wgs);
+        QCOMPARE(m->mapPointsWgs2(), wgs);
+        QCOMPARE(m->gForceXs(), gForceX);
+        QCOMPARE(m->gForceZs().size(), gForceX.size());
+        QCOMPARE(m->hasGSensor(), hasGSensor);
+
+        // The display list: BD-09 inside China, the same as WGS-84 elsewhere.
+        if (QTest::currentDataTag() == QLatin1String("last sample without fix")) {
+            QVERIFY(m->mapPointsBd() != wgs);
+            QCOMPARE(m->mapPointsBd().count("{lng:"), 2);
+            QVERIFY(m->mapPointsBd().endsWith("},]"));
+        } else {
+            QCOMPARE(m->mapPointsBd(), wgs);
+        }
+    }
+
+    void malformedCacheLines()
+    {
+        QByteArray lines = "A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,1,2,3,1.0\n"
+                           "\n"
+                           "garbage,,,\n";
+        lines += "A" + QByteArray(1000, '9') + ",1,N,1,E\n"; // one over-long line: one sample
+        lines += QByteArray("A2019") + '\0' + QByteArray("\xff\xfe,,\n");
+        lines += "A20190523143006,3112.500000,N"; // cut short, no line break
+        KoFileInfoModel *m = cachedRecording(lines);
+        QVERIFY(m);
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QCOMPARE(m->gpsSamples().at(2)->status, 'g');
+        QCOMPARE(m->gpsSamples().at(4)->status, 'A');
+        QVERIFY(qAbs(m->gpsSamples().at(5)->wgsLatitude - 31.208333) < 1e-6);
+        QCOMPARE(m->gForceXs().size(), 6);
+    }
+
+    void unreadableCacheFile()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 10);
+        KoFileInfoModel *m = model(name);
+        // A folder where the cache file should be: exists, cannot be read.
+        QVERIFY(QDir().mkpath(m->gpsCachePath()));
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(m->gpsSamples().isEmpty());
+    }
+
+    void failedExtractionLeavesNoCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        touch({name}, 4000);
+        KoFileInfoModel *m = model(name);
+        m->loadGPS();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(!QFile::exists(m->gpsCachePath()));
+
+        // A transport stream carries no track that can be extracted.
+        const QString ts = QStringLiteral("2019_0523_143005_001A.TS");
+        QFile tsFile(path(ts));
+        QVERIFY(tsFile.open(QIODevice::WriteOnly));
+        for (int i = 0; i < 100; ++i)
+            tsFile.write(fixtures::makeTsPacket(quint16(0x100 + i % 3), i % 10 == 0));
+        tsFile.close();
+        KoFileInfoModel *stream = model(ts);
+        stream->loadGPS();
+        QVERIFY(!stream->gpsLoaded());
+
+        // The recording vanished after it was listed.
+        const QString other = QStringLiteral("2019_0523_143105_002A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(other)));
+        KoFileInfoModel *gone = model(other);
+        QVERIFY(QFile::remove(path(other)));
+        gone->loadGPS();
+        QVERIFY(!gone->gpsLoaded());
+        QVERIFY(!QFile::exists(gone->gpsCachePath()));
+        for (const QString &entry : gpsDirEntries())
+            QVERIFY2(!entry.endsWith(".txt"), qPrintable(entry));
+    }
+
+    void emptyCacheIsExtractedAgain()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(3)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        QFile empty(m->gpsCachePath());
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        m->loadGPS();
+        QCOMPARE(m->gpsSamples().size(), 3);
+        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
+    }
+
+    // The sample set: real recordings with the camera's names and layouts.
+    void sampleSetGroupsIntoRecordings()
+    {
+        const QDir dir(QStringLiteral(TAVRIN_SAMPLES_DIR));
+        const QStringList files = dir.entryList({"*.MP4", "*.MOV", "*.TS"}, QDir::Files);
+        QCOMPARE(files.size(), 12);
+        KoDirectoryListing listing;
+        QList<KoFileInfoModel *> list;
+        QHash<QString, KoFileInfoModel *> byName;
+        for (const QString &name : files) {
+            list.append(new KoFileInfoModel(name, dir.filePath(name), this, &listing));
+            byName.insert(name, list.last());
+        }
+        KoFileInfoModel::groupRecordings(list);
+
+        const QList<QStringList> recordings = {
+            {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"},
+            {"2019_0523_143015_002A.MP4", "2019_0523_143016_003B.MP4", "2019_0523_143015_002C.MP4"},
+            {"20190523143025_00.MOV", "20190523143025_01_b.MOV"},
+            {"2019_0601_080000_001A.MP4"},
+            {"2019_0714_164530_001A.MOV"},
+            {"2019_0801_101010_001A.TS"},
+            {"2019_0801_101500_001A.MP4"}};
+        for (const QStringList &names : recordings) {
+            for (int i = 0; i < names.size(); ++i) {
+                KoFileInfoModel *m = byName.value(names.at(i));
+                QVERIFY2(m, qPrintable(names.at(i)));
+                QCOMPARE(m->channelIndex(), i + 1);
+                QCOMPARE(m->channelCount(), names.size());
+                QCOMPARE(m->prevRecording(), i > 0 ? byName.value(names.at(i - 1)) : nullptr);
+                QCOMPARE(m->nextRecording(), i + 1 < names.size() ? byName.value(names.at(i + 1)) : nullptr);
+            }
+        }
+    }
+
+    void sampleTracksAreCachedAsExtracted()
+    {
+        const QDir dir(QStringLiteral(TAVRIN_SAMPLES_DIR));
+        QFile manifest(dir.filePath("manifest.tsv"));
+        QVERIFY(manifest.open(QIODevice::ReadOnly | QIODevice::Text));
+        int recordings = 0;
+        while (!manifest.atEnd()) {
+            // name, layout, extractor kind, channel, samples, place
+            const QStringList fields = QString::fromUtf8(manifest.readLine()).trimmed().split('\t');
+            if (fields.size() < 5 || fields.at(0).startsWith(QLatin1Char('#')))
+                continue;
+            ++recordings;
+            const QString name = fields.at(0);
+            const bool direct = fields.at(1) == QLatin1String("direct");
+            const int samples = fields.at(4).toInt();
+
+            KoFileInfoModel *m = new KoFileInfoModel(name, dir.filePath(name), this);
+            m->loadGPS();
+            if (samples == 0) {
+                // A transport stream, or an MP4 without any track.
+                QVERIFY2(!m->gpsLoaded(), qPrintable(name));
+                continue;
+            }
+            QVERIFY2(m->gpsLoaded(), qPrintable(name));
+            QCOMPARE(m->haisiTrack(), direct);
+            QCOMPARE(m->gpsCachePath().endsWith("_haisi.txt"), direct);
+            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")));
+            QCOMPARE(m->gpsSamples().size(), samples);
+            QCOMPARE(m->gForceYs().size(), samples);
+            QVERIFY(m->hasGSensor());
+            QVERIFY(!QFile::exists(m->gpsCachePath() + ".tmp"));
+            int fixes = 0;
+            for (const KoGPSModel *sample : m->gpsSamples()) {
+                QCOMPARE(sample->fineGScale, direct);
+                fixes += sample->status == 'A';
+            }
+            QCOMPARE(m->mapPointsBd().count("{lng:"), fixes);
+            QCOMPARE(m->mapPointsWgs().count("{lng:"), fixes);
+        }
+        QCOMPARE(recordings, 12);
+    }
+
+    void listingFindsTheSameSiblings()
+    {
+        // A folder with several recordings around the same seconds, a folder
+        // and a dangling link named like siblings: the listing must find
+        // exactly what per-path tests find.
+        QStringList names;
+        for (int second = 0; second < 8; ++second) {
+            for (int seq = 0; seq < 3; ++seq) {
+                const char channel = "ABC"[(second + seq) % 3];
+                names << QString::asprintf("2019_0523_1430%02d_%03d%c.MP4", second * 2, seq + second,
+                                           channel);
+            }
+        }
+        touch(names);
+        QVERIFY(QDir(m_dir->path()).mkdir("2019_0523_143001_001B.MP4"));
+        QVERIFY(QFile::link(path("nowhere"), path("2019_0523_143003_002C.MP4")));
+        QVERIFY(QFile::link(path(names.first()), path("2019_0523_143001_001C.MP4")));
+        names << "2019_0523_143002_001A.MP4";
+
+        KoDirectoryListing listing;
+        for (const QString &name : names) {
+            std::unique_ptr<KoFileInfoModel> plain(new KoFileInfoModel(name, path(name)));
+            std::unique_ptr<KoFileInfoModel> listed(new KoFileInfoModel(name, path(name), nullptr, &listing));
+            QCOMPARE(listed->channelCount(), plain->channelCount());
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(listed->channelPath(i), plain->channelPath(i));
+        }
+        QCOMPARE(listing.listedDirectoryCount(), 1);
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_KoFileInfoModel, QCoreApplication)
+#include "tst_KoFileInfoModel.moc"

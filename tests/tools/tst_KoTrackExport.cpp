@@ -1,0 +1,238 @@
+#include "TestMain.h"
+
+#include "gps/KoGPSModel.h"
+#include "gps/KoTrackExtractor.h"
+#include "tools/track-export/KoTrackExport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString Samples = QStringLiteral(TAVRIN_SAMPLES_DIR);
+
+struct Entry
+{
+    QString file;
+    QString layout;
+    int kind = 0;
+    int samples = 0;
+    QString path() const { return Samples + QLatin1Char('/') + file; }
+    QByteArray expected() const
+    {
+        QFile f(path() + QStringLiteral(".expected.txt"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+QList<Entry> manifest()
+{
+    QList<Entry> entries;
+    QFile f(Samples + QStringLiteral("/manifest.tsv"));
+    if (f.open(QIODevice::ReadOnly)) {
+        while (!f.atEnd()) {
+            const QList<QByteArray> c = f.readLine().trimmed().split('\t');
+            if (c.size() == 6 && !c[0].startsWith('#'))
+                entries.append(
+                    {QString::fromUtf8(c[0]), QString::fromUtf8(c[1]), c[2].toInt(), c[4].toInt()});
+        }
+    }
+    return entries;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run trackExport(const QStringList &arguments)
+{
+    QProcess p;
+    p.start(QStringLiteral(TRACK_EXPORT), arguments);
+    Run r;
+    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
+        r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+int fixes(const QByteArray &track)
+{
+    int n = 0;
+    for (const QByteArray &line : track.split('\n'))
+        n += line.startsWith('A');
+    return n;
+}
+
+} // namespace
+
+class tst_KoTrackExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(manifest().size() >= 10, "the sample set is missing"); }
+
+    void extractorReadsEveryLayout()
+    {
+        QTemporaryDir dir;
+        int layouts = 0;
+        for (const Entry &e : manifest()) {
+            if (e.samples == 0)
+                continue;
+            const QString out = dir.filePath(e.file + QStringLiteral(".txt"));
+            bool direct = true;
+            QCOMPARE(extractTrack(QFile::encodeName(e.path()), QFile::encodeName(out), e.kind, &direct), 0);
+            QFile f(out);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), e.expected());
+            QCOMPARE(direct, e.layout == QLatin1String("direct"));
+            ++layouts;
+        }
+        QCOMPARE(layouts, 10);
+    }
+
+    void trackFormatIsTheExtractedText()
+    {
+        for (const Entry &e : manifest()) {
+            if (e.samples == 0)
+                continue;
+            const Run r = trackExport({e.path()});
+            QCOMPARE(r.exitCode, 0);
+            QVERIFY2(r.err.isEmpty(), r.err.constData());
+            QCOMPARE(r.out, e.expected());
+        }
+    }
+
+    void gpxHoldsOnePointPerFix()
+    {
+        for (const Entry &e : manifest()) {
+            if (e.samples == 0)
+                continue;
+            const Run r = trackExport({e.path(), QStringLiteral("--format"), QStringLiteral("gpx")});
+            QCOMPARE(r.exitCode, 0);
+            const QByteArray expected = e.expected();
+            QByteArray firstFix;
+            for (const QByteArray &line : expected.split('\n')) {
+                if (line.startsWith('A') && firstFix.isEmpty())
+                    firstFix = line;
+            }
+            const KoGPSModel first(firstFix);
+
+            QXmlStreamReader xml(r.out);
+            int points = 0;
+            bool isGpx11 = false;
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (xml.name() == QLatin1String("gpx"))
+                    isGpx11 = xml.namespaceUri() == QLatin1String("http://www.topografix.com/GPX/1/1") &&
+                              xml.attributes().value(QLatin1String("version")) == QLatin1String("1.1");
+                if (xml.name() == QLatin1String("trkpt")) {
+                    if (points++ == 0) {
+                        // WGS-84 signed degrees, also inside China.
+                        QVERIFY(qAbs(xml.attributes().value(QLatin1String("lat")).toDouble() -
+                                     first.wgsLatitude) < 1e-6);
+                        QVERIFY(qAbs(xml.attributes().value(QLatin1String("lon")).toDouble() -
+                                     first.wgsLongitude) < 1e-6);
+                    }
+                }
+                if (xml.name() == QLatin1String("time") && points == 1)
+                    QCOMPARE(xml.readElementText(), first.dateTimeValue().toString(Qt::ISODate));
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(e.file + QLatin1String(": ") + xml.errorString()));
+            QVERIFY(isGpx11);
+            QCOMPARE(points, fixes(expected));
+            QVERIFY(points >= 8);
+        }
+    }
+
+    void csvHasARowPerSampleInG()
+    {
+        for (const QString &file :
+             {QStringLiteral("2019_0523_143005_001A.MP4"), QStringLiteral("2019_0523_143015_002A.MP4")}) {
+            const Run r = trackExport(
+                {Samples + QLatin1Char('/') + file, QStringLiteral("--format"), QStringLiteral("csv")});
+            QCOMPARE(r.exitCode, 0);
+            const QList<QByteArray> rows = r.out.trimmed().split('\n');
+            QCOMPARE(rows.size(), 11);
+            QVERIFY(rows[0].startsWith("time,status,latitude,longitude"));
+            for (const QByteArray &row : rows.mid(1)) {
+                const QList<QByteArray> c = row.split(',');
+                QCOMPARE(c.size(), 10);
+                // Gravity reads as 1 g in both G-sensor scales.
+                QVERIFY2(qAbs(c[9].toDouble() - 1.0) < 0.1, row.constData());
+                QCOMPARE(c[2].isEmpty(), c[1] == "V");
+            }
+        }
+        // The first recording starts without a fix.
+        const Run r = trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"),
+                                   QStringLiteral("--format"), QStringLiteral("csv")});
+        QVERIFY(r.out.split('\n')[1].startsWith("2019-05-23T14:30:05,V,,,"));
+    }
+
+    void filesWithoutATrackFail()
+    {
+        const Run ts = trackExport({Samples + QStringLiteral("/2019_0801_101010_001A.TS")});
+        QCOMPARE(ts.exitCode, int(KoTrackExport::NoTrack));
+        QVERIFY(ts.out.isEmpty());
+        QVERIFY2(ts.err.contains("a TS recording holds no GPS track"), ts.err.constData());
+
+        const Run plain = trackExport({Samples + QStringLiteral("/2019_0801_101500_001A.MP4"),
+                                       QStringLiteral("--format"), QStringLiteral("gpx")});
+        QCOMPARE(plain.exitCode, int(KoTrackExport::NoTrack));
+        QVERIFY(plain.out.isEmpty());
+        QVERIFY2(plain.err.contains("no GPS track found"), plain.err.constData());
+    }
+
+    void unreadableInputAndOutput()
+    {
+        QTemporaryDir dir;
+        const Run missing = trackExport({dir.filePath(QStringLiteral("gone.MP4"))});
+        QCOMPARE(missing.exitCode, int(KoTrackExport::Unreadable));
+        QVERIFY(missing.err.contains("cannot read") && missing.err.contains("no such file"));
+
+        const QString truncated = dir.filePath(QStringLiteral("cut.MOV"));
+        QVERIFY(QFile::copy(Samples + QStringLiteral("/20190523143025_00.MOV"), truncated));
+        QVERIFY(QFile::resize(truncated, 5000));
+        const Run cut = trackExport({truncated});
+        QCOMPARE(cut.exitCode, int(KoTrackExport::NoTrack));
+
+        const Run badFormat = trackExport({truncated, QStringLiteral("--format"), QStringLiteral("kml")});
+        QCOMPARE(badFormat.exitCode, int(KoTrackExport::Unreadable));
+        QVERIFY(badFormat.err.contains("unknown format"));
+
+        const Run noWay =
+            trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"), QStringLiteral("-o"),
+                         dir.filePath(QStringLiteral("no/such/dir.txt"))});
+        QCOMPARE(noWay.exitCode, int(KoTrackExport::Unreadable));
+        QVERIFY(noWay.err.contains("cannot write"));
+
+        const QString written = dir.filePath(QStringLiteral("track.csv"));
+        const Run toFile =
+            trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"), QStringLiteral("-o"),
+                         written, QStringLiteral("--format"), QStringLiteral("csv")});
+        QCOMPARE(toFile.exitCode, 0);
+        QVERIFY(toFile.out.isEmpty());
+        QCOMPARE(QFileInfo(written).size() > 500, true);
+    }
+
+    void formatsAndKinds()
+    {
+        KoTrackExport::Format f;
+        QVERIFY(KoTrackExport::parseFormat(QStringLiteral("gpx"), &f) && f == KoTrackExport::Gpx);
+        QVERIFY(!KoTrackExport::parseFormat(QStringLiteral("GPX"), &f));
+        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("/a/b_00.MOV")), 0);
+        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.mp4")), 1);
+        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.Ts")), 2);
+        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.avi")), -1);
+        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("mp4")), -1);
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_KoTrackExport, QCoreApplication)
+#include "tst_KoTrackExport.moc"

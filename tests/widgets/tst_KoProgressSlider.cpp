@@ -1,0 +1,98 @@
+#include "TestMain.h"
+
+#include "widgets/KoProgressSlider.h"
+
+#include <QApplication>
+#include <QStyleOptionSlider>
+
+class tst_KoProgressSlider : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pressJumpsToTheFractionOfTheWidth_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<int>("button");
+        QTest::newRow("quarter") << 200 << 0 << 100 << 50 << 25 << 0.25 << int(Qt::LeftButton);
+        QTest::newRow("last pixel truncates") << 200 << 0 << 100 << 199 << 99 << 0.995 << int(Qt::LeftButton);
+        QTest::newRow("offset range") << 100 << 10 << 20 << 33 << 13 << 0.33 << int(Qt::LeftButton);
+        QTest::newRow("right button") << 200 << 0 << 100 << 50 << 25 << 0.25 << int(Qt::RightButton);
+        QTest::newRow("middle button") << 200 << 0 << 100 << 150 << 75 << 0.75 << int(Qt::MiddleButton);
+    }
+    void pressJumpsToTheFractionOfTheWidth()
+    {
+        QFETCH(int, width);
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, x);
+        QFETCH(int, value);
+        QFETCH(double, fraction);
+        QFETCH(int, button);
+        const auto mouseButton = Qt::MouseButton(button);
+
+        KoProgressSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(minimum, maximum);
+        slider.resize(width, 20);
+        QSignalSpy spy(&slider, &KoProgressSlider::posChangedSignal);
+        QTest::mousePress(&slider, mouseButton, {}, QPoint(x, 10));
+        QCOMPARE(slider.value(), value);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toDouble(), fraction);
+        QTest::mouseRelease(&slider, mouseButton, {}, QPoint(x, 10));
+    }
+
+    void pressOnTheHandleStillStartsADrag()
+    {
+        KoProgressSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(0, 100);
+        slider.setValue(50);
+        slider.resize(200, 20);
+        QStyleOptionSlider option;
+        option.initFrom(&slider);
+        option.orientation = Qt::Horizontal;
+        option.minimum = 0;
+        option.maximum = 100;
+        option.sliderPosition = option.sliderValue = 50;
+        option.subControls = QStyle::SC_SliderHandle;
+        const QRect handle =
+            slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+        QVERIFY(handle.isValid());
+        QSignalSpy pressed(&slider, &QSlider::sliderPressed);
+        QSignalSpy pos(&slider, &KoProgressSlider::posChangedSignal);
+        QTest::mousePress(&slider, Qt::LeftButton, {}, handle.center());
+        QCOMPARE(pressed.count(), 1);
+        QVERIFY(slider.isSliderDown());
+        QCOMPARE(pos.count(), 1);
+        QCOMPARE(pos.at(0).at(0).toDouble(), handle.center().x() / 200.0);
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, handle.center());
+        QVERIFY(!slider.isSliderDown());
+    }
+
+    void everyPressEmitsEvenWithoutAValueChange()
+    {
+        KoProgressSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(0, 100);
+        slider.resize(200, 20);
+        QSignalSpy pos(&slider, &KoProgressSlider::posChangedSignal);
+        QSignalSpy changed(&slider, &QSlider::valueChanged);
+        for (int i = 0; i < 2; ++i) {
+            QTest::mousePress(&slider, Qt::RightButton, {}, QPoint(100, 10));
+            QTest::mouseRelease(&slider, Qt::RightButton, {}, QPoint(100, 10));
+        }
+        QCOMPARE(pos.count(), 2);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(slider.value(), 50);
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_KoProgressSlider, QApplication)
+#include "tst_KoProgressSlider.moc"

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "tools/samples/KoRecordingWriter.h"
+#include "tools/samples/KoSyntheticDrive.h"
+
+#include <QSize>
+#include <QString>
+#include <QVector>
+#include <vector>
+
+// Makes a folder of dash-camera recordings from synthetic drives: the
+// channel files, beside each file with a track its expected track text
+// ("<file>.expected.txt": the lines the player's extractor must produce),
+// a list of the files ("manifest.tsv") and, written last, "samples.stamp",
+// which marks the set complete. A complete set made by the same program
+// with the same options is kept as it is.
+class KoSampleSetMaker
+{
+public:
+    enum Set
+    {
+        Tests,
+        Bench,
+        Hour
+    };
+
+    struct Options
+    {
+        Set set = Tests;
+        QSize size;      // invalid: the set's default
+        int fps = 0;     // 0: the set's default
+        int seconds = 0; // 0: the set's default
+        bool force = false;
+    };
+
+    // One file of the set.
+    struct Recording
+    {
+        enum Kind
+        {
+            Movie,
+            TransportStream
+        };
+        QString fileName;
+        Kind kind = Movie;
+        KoRecordingWriter::Layout layout = KoRecordingWriter::NoTrack;
+        QChar channel;
+        int drive = 0;       // index into drives()
+        int firstSecond = 0; // of the drive
+        int seconds = 0;
+
+        bool hasTrack() const { return kind == Movie && layout != KoRecordingWriter::NoTrack; }
+        // The kind argument of the player's extractor: 0 MOV, 1 MP4, 2 TS.
+        int extractorKind() const;
+    };
+
+    static bool parseSet(const QString &name, Set *set);
+    static QString setName(Set set);
+    // The options with the set's defaults filled in.
+    static Options resolved(const Options &options);
+    static QString expectedName(const QString &fileName)
+    {
+        return fileName + QStringLiteral(".expected.txt");
+    }
+
+    explicit KoSampleSetMaker(const Options &options);
+
+    const Options &options() const { return m_options; }
+    const std::vector<KoSyntheticDrive> &drives() const { return m_drives; }
+    const QVector<Recording> &recordings() const { return m_recordings; }
+    // What a camera stored for a recording, one sample per second.
+    QVector<KoDriveSample> samplesOf(const Recording &r) const;
+    // The expected track text of a recording (empty without a track).
+    QByteArray expectedTrack(const Recording &r) const;
+
+    // Makes the set in `outDir` (created when missing). `kept` tells whether
+    // a complete set already there was kept. Progress goes to stdout.
+    bool make(const QString &outDir, bool *kept, QString *error);
+
+private:
+    void plan();
+    int addDrive(const KoDrivePlace &place, const QDateTime &start, int seconds);
+    void addRecording(const QString &fileName, Recording::Kind kind, KoRecordingWriter::Layout layout,
+                      QChar channel, int drive, int firstSecond);
+    QByteArray signature() const;
+    bool isComplete(const QString &outDir) const;
+    bool makeRecording(const Recording &r, const QString &outDir, const QString &workDir, QString *error);
+
+    Options m_options;
+    std::vector<KoSyntheticDrive> m_drives;
+    QVector<Recording> m_recordings;
+};

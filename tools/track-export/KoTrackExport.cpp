@@ -1,0 +1,191 @@
+#include "tools/track-export/KoTrackExport.h"
+
+#include "gps/KoGPSModel.h"
+#include "gps/KoTrackExtractor.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QXmlStreamWriter>
+
+namespace {
+
+constexpr double MetresPerSecondPerKnot = 1852.0 / 3600.0;
+
+QString isoTime(const KoGPSModel &sample)
+{
+    const QDateTime t = sample.dateTimeValue();
+    return t.isValid() ? t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) : QString();
+}
+
+QString fixed(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+} // namespace
+
+bool KoTrackExport::parseFormat(const QString &name, Format *format)
+{
+    static const struct
+    {
+        const char *name;
+        Format format;
+    } formats[] = {{"track", Track}, {"gpx", Gpx}, {"csv", Csv}};
+    for (const auto &f : formats) {
+        if (name == QLatin1String(f.name)) {
+            *format = f.format;
+            return true;
+        }
+    }
+    return false;
+}
+
+int KoTrackExport::kindOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("mov"))
+        return KoTrackExtractor::MovWalk;
+    if (suffix == QLatin1String("mp4"))
+        return KoTrackExtractor::Mp4Walk;
+    if (suffix == QLatin1String("ts"))
+        return KoTrackExtractor::TsScan;
+    return -1;
+}
+
+KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
+{
+    Result result;
+    QFile source(path);
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile() || !source.open(QIODevice::ReadOnly)) {
+        result.status = Unreadable;
+        result.message = QStringLiteral("cannot read %1: %2")
+                             .arg(path, !info.exists()   ? QStringLiteral("no such file")
+                                        : !info.isFile() ? QStringLiteral("not a file")
+                                                         : source.errorString());
+        return result;
+    }
+    source.close();
+    const int kind = kindOf(path);
+    if (kind < 0) {
+        result.status = Unreadable;
+        result.message = QStringLiteral("%1: not an MP4, MOV or TS recording (by its name)").arg(path);
+        return result;
+    }
+    if (kind == KoTrackExtractor::TsScan) {
+        // The survey runs so that the extractor's report is the same as the
+        // player's; a TS recording never yields a track.
+        QTemporaryDir work;
+        extractTrack(QFile::encodeName(path), QFile::encodeName(work.filePath(QStringLiteral("track.txt"))),
+                     kind);
+        result.status = NoTrack;
+        result.message =
+            QStringLiteral("%1: a TS recording holds no GPS track the player can read").arg(path);
+        return result;
+    }
+
+    QTemporaryDir work;
+    const QString trackPath = work.filePath(QStringLiteral("track.txt"));
+    bool direct = false;
+    const int extracted =
+        work.isValid() ? extractTrack(QFile::encodeName(path), QFile::encodeName(trackPath), kind, &direct)
+                       : -1;
+    QByteArrayList lines;
+    QFile track(trackPath);
+    if (extracted == 0 && track.open(QIODevice::ReadOnly)) {
+        while (!track.atEnd())
+            lines.append(track.readLine());
+    }
+    if (lines.isEmpty()) {
+        result.status = NoTrack;
+        result.message = QStringLiteral("%1: no GPS track found").arg(path);
+        return result;
+    }
+    result.samples = lines.size();
+    switch (format) {
+    case Track:
+        result.output = lines.join();
+        break;
+    case Gpx:
+        result.output = toGpx(lines, QFileInfo(path).fileName());
+        break;
+    case Csv:
+        result.output = toCsv(lines, direct);
+        break;
+    }
+    return result;
+}
+
+QByteArray KoTrackExport::toGpx(const QByteArrayList &lines, const QString &name)
+{
+    // GPX 1.1 has no speed or course of its own: both go into the Garmin
+    // track point extension that mapping tools read. The camera clock has no
+    // time zone, so the times are written without one.
+    const QString GarminNs = QStringLiteral("http://www.garmin.com/xmlschemas/TrackPointExtension/v2");
+    QByteArray gpx;
+    QXmlStreamWriter xml(&gpx);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("gpx"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.topografix.com/GPX/1/1"));
+    xml.writeNamespace(GarminNs, QStringLiteral("gpxtpx"));
+    xml.writeNamespace(QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"), QStringLiteral("xsi"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    xml.writeAttribute(QStringLiteral("creator"), QStringLiteral("Tavrin Player track-export"));
+    xml.writeAttribute(
+        QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"), QStringLiteral("schemaLocation"),
+        QStringLiteral("http://www.topografix.com/GPX/1/1 http://www.topografix.com/GPX/1/1/gpx.xsd "
+                       "http://www.garmin.com/xmlschemas/TrackPointExtension/v2 "
+                       "http://www.garmin.com/xmlschemas/TrackPointExtensionv2.xsd"));
+    xml.writeStartElement(QStringLiteral("trk"));
+    xml.writeTextElement(QStringLiteral("name"), name);
+    xml.writeStartElement(QStringLiteral("trkseg"));
+    for (const QByteArray &line : lines) {
+        const KoGPSModel sample(line);
+        if (sample.status != 'A')
+            continue; // no fix, no position
+        xml.writeStartElement(QStringLiteral("trkpt"));
+        xml.writeAttribute(QStringLiteral("lat"), fixed(sample.wgsLatitude, 7));
+        xml.writeAttribute(QStringLiteral("lon"), fixed(sample.wgsLongitude, 7));
+        xml.writeTextElement(QStringLiteral("ele"), fixed(sample.altitude, 1));
+        const QString time = isoTime(sample);
+        if (!time.isEmpty())
+            xml.writeTextElement(QStringLiteral("time"), time);
+        xml.writeStartElement(QStringLiteral("extensions"));
+        xml.writeStartElement(GarminNs, QStringLiteral("TrackPointExtension"));
+        xml.writeTextElement(GarminNs, QStringLiteral("speed"),
+                             fixed(sample.speedKnots * MetresPerSecondPerKnot, 2));
+        xml.writeTextElement(GarminNs, QStringLiteral("course"), fixed(sample.heading, 2));
+        xml.writeEndElement();
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    return gpx;
+}
+
+QByteArray KoTrackExport::toCsv(const QByteArrayList &lines, bool fineGScale)
+{
+    QByteArray csv = "time,status,latitude,longitude,altitude_m,speed_kmh,heading_deg,g_x,g_y,g_z\n";
+    for (const QByteArray &line : lines) {
+        KoGPSModel sample(line);
+        sample.fineGScale = fineGScale;
+        const bool fix = sample.status == 'A';
+        const QStringList fields = {
+            isoTime(sample),
+            sample.status ? QString(QLatin1Char(sample.status)) : QString(),
+            fix ? fixed(sample.wgsLatitude, 7) : QString(),
+            fix ? fixed(sample.wgsLongitude, 7) : QString(),
+            fix ? fixed(sample.altitude, 1) : QString(),
+            fixed(sample.speedKmh, 2),
+            fixed(sample.heading, 2),
+            fixed(sample.gForceX(), 4),
+            fixed(sample.gForceY(), 4),
+            fixed(sample.gForceZ(), 4),
+        };
+        csv += fields.join(QLatin1Char(',')).toUtf8() + '\n';
+    }
+    return csv;
+}

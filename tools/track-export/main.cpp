@@ -1,0 +1,95 @@
+#include "tools/track-export/KoTrackExport.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool g_verbose = false;
+
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (g_verbose || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+// track-export FILE [--format track|gpx|csv] [--output PATH] [--verbose]
+int main(int argc, char **argv)
+{
+    // The extractor and the coordinate code report on standard output; the
+    // export owns it. Their reports go to standard error with --verbose, else
+    // nowhere.
+    std::fflush(stdout);
+    const int out = dup(STDOUT_FILENO);
+    bool verbose = false;
+    for (int i = 1; i < argc; ++i)
+        verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
+    const int sink = verbose ? dup(STDERR_FILENO) : open("/dev/null", O_WRONLY);
+    if (out < 0 || sink < 0 || dup2(sink, STDOUT_FILENO) < 0) {
+        std::fprintf(stderr, "track-export: cannot set up the output\n");
+        return KoTrackExport::Unreadable;
+    }
+    close(sink);
+    g_verbose = verbose;
+    qInstallMessageHandler(messageHandler);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("track-export"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Extracts the GPS track of a dash-camera recording (MP4 or MOV) with the player's own extractor.\n"
+        "Formats: track (the player's track text lines), gpx (GPX 1.1: WGS-84 positions of the samples with "
+        "a\n"
+        "fix, elevation, camera time, speed and course), csv (every sample). Exit code 1: no track in the\n"
+        "file (TS recordings never have one); 2: the file cannot be read."));
+    const QCommandLineOption help = parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The recording."));
+    const QCommandLineOption format(QStringLiteral("format"),
+                                    QStringLiteral("track, gpx or csv (default track)."),
+                                    QStringLiteral("FORMAT"), QStringLiteral("track"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("Write to PATH instead of standard output."),
+                                    QStringLiteral("PATH"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Show the extractor's report on standard error."));
+    parser.addOptions({format, output, verboseOption});
+
+    auto fail = [](int code, const QString &message) {
+        std::fprintf(stderr, "track-export: %s\n", qPrintable(message));
+        return code;
+    };
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(KoTrackExport::Unreadable, parser.errorText());
+    if (parser.isSet(help)) {
+        const QByteArray text = parser.helpText().toLocal8Bit();
+        return write(out, text.constData(), size_t(text.size())) == text.size() ? 0 : 1;
+    }
+    if (parser.positionalArguments().size() != 1)
+        return fail(KoTrackExport::Unreadable, QStringLiteral("give one recording (see --help)"));
+    KoTrackExport::Format chosen;
+    if (!KoTrackExport::parseFormat(parser.value(format), &chosen))
+        return fail(KoTrackExport::Unreadable,
+                    QStringLiteral("unknown format \"%1\" (track, gpx or csv)").arg(parser.value(format)));
+
+    const KoTrackExport::Result result =
+        KoTrackExport::run(parser.positionalArguments().constFirst(), chosen);
+    if (result.status != KoTrackExport::Ok)
+        return fail(result.status, result.message);
+
+    QFile target;
+    const bool opened = parser.isSet(output)
+                            ? (target.setFileName(parser.value(output)), target.open(QIODevice::WriteOnly))
+                            : target.open(out, QIODevice::WriteOnly);
+    if (!opened || target.write(result.output) != result.output.size() || !target.flush())
+        return fail(KoTrackExport::Unreadable,
+                    QStringLiteral("cannot write %1: %2")
+                        .arg(parser.isSet(output) ? parser.value(output) : QStringLiteral("the output"),
+                             target.errorString()));
+    return KoTrackExport::Ok;
+}
