@@ -1,5 +1,6 @@
 #include "playback/JXPlayWidget.h"
 
+#include "library/JXDeviceTreeView.h"
 #include "playback/PlayLabel.h"
 
 #include <QDebug>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -70,20 +70,6 @@ struct Ui_JXPlayWidget
         label_play->setText(QString());
     }
 };
-
-namespace {
-QPointer<QWidget> g_fileListView;
-}
-
-void JXPlayWidget::setFileListView(QWidget *view)
-{
-    g_fileListView = view;
-}
-
-QWidget *JXPlayWidget::fileListView()
-{
-    return g_fileListView.data();
-}
 
 JXPlayWidget::JXPlayWidget(QWidget *parent)
     : QWidget(parent)
@@ -222,7 +208,7 @@ void JXPlayWidget::slotPlaybackRestart()
 
 void JXPlayWidget::slogCommandReplay()
 {
-    if (QWidget *view = fileListView())
+    if (JXDeviceTreeView *view = JXDeviceTreeView::instance())
         view->update();
 }
 

@@ -41,12 +41,6 @@ public:
     int state() const { return m_state; }
     PlayLabel *playLabel() const { return m_playLabel; }
 
-    // The file list view that shows the preview images; repainted when a
-    // command of the engine completes. Held weakly: a destroyed view is simply
-    // no longer repainted.
-    static void setFileListView(QWidget *view);
-    static QWidget *fileListView();
-
 signals:
     void showCustomMenuSignal(void *data);
     void enterFullscreenSignal();

@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "PlaybackTestUtil.h"
+#include "library/JXDeviceTreeView.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/PlayLabel.h"
 
@@ -17,14 +18,19 @@
 
 namespace {
 
-// Stands in for the file list view: counts its paints.
-class PaintCounter : public QWidget
+// Counts the paints of the widget it watches.
+class PaintCounter : public QObject
 {
 public:
     int paints = 0;
 
 protected:
-    void paintEvent(QPaintEvent *) override { ++paints; }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
 };
 
 void wheel(QWidget *w, int delta)
@@ -241,23 +247,23 @@ private slots:
         display->show();
         QSignalSpy reply(display->playLabel(), &PlayLabel::sigCommandReplay);
         // No list view yet: a reply changes nothing.
-        QCOMPARE(JXPlayWidget::fileListView(), nullptr);
+        QCOMPARE(JXDeviceTreeView::instance(), nullptr);
         display->playFile(videoPath("channel_B.mp4"));
         QVERIFY(reply.wait(10000));
 
-        auto view = std::make_unique<PaintCounter>();
-        view->resize(100, 100);
+        auto view = std::make_unique<JXDeviceTreeView>();
+        view->resize(200, 300);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        JXPlayWidget::setFileListView(view.get());
+        PaintCounter rows;
+        view->viewport()->installEventFilter(&rows);
         settle(100);
-        const int before = view->paints;
+        const int before = rows.paints;
         display->seek(2);
         QVERIFY(reply.wait(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(view->paints > before, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(rows.paints > before, 2000);
 
         view.reset();
-        QCOMPARE(JXPlayWidget::fileListView(), nullptr);
         display->seek(4);
         QVERIFY(reply.wait(5000));
     }
