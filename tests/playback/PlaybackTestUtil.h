@@ -8,9 +8,14 @@
 
 #include <mpv/client.h>
 
+// The three channels of the sample set's first recording: 640 x 360, 10 s.
+constexpr const char *kFront = "2019_0523_143005_001A.MP4";
+constexpr const char *kRear = "2019_0523_143006_002B.MP4";
+constexpr const char *kInterior = "2019_0523_143005_001C.MP4";
+
 inline QString videoPath(const char *name)
 {
-    return QStringLiteral(PLAYBACK_VIDEOS_DIR "/") + QLatin1String(name);
+    return QStringLiteral(TAVRIN_SAMPLES_DIR "/") + QLatin1String(name);
 }
 
 inline double mpvDouble(mpv_handle *h, const char *name)

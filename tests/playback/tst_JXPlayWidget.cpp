@@ -185,7 +185,7 @@ private slots:
         QSignalSpy start(display.get(), &JXPlayWidget::playStartSignal);
         QSignalSpy reply(display->playLabel(), &PlayLabel::sigCommandReplay);
         display->setPreviewPath(preview);
-        display->playFile(videoPath("channel_A.mp4"));
+        display->playFile(videoPath(kFront));
         QVERIFY(start.wait(10000));
         QCOMPARE(display->state(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(preview), 5000);
@@ -217,7 +217,7 @@ private slots:
         QSignalSpy start(display.get(), &JXPlayWidget::playStartSignal);
         QSignalSpy end(display.get(), &JXPlayWidget::playEndSignal);
         display->setPreviewPath(QStringLiteral("/nonexistent-dir/preview.jpg"));
-        display->playFile(videoPath("channel_C.mp4"));
+        display->playFile(videoPath(kInterior));
         QVERIFY(start.wait(10000));
         QCOMPARE(duration.count(), 1);
         QVERIFY(qAbs(duration.at(0).at(0).toFloat() - 10.0f) < 0.1f);
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(end.wait(5000)); // natural end of the file
         QCOMPARE(start.count(), 2);
 
-        display->playFile(videoPath("channel_C.mp4"));
+        display->playFile(videoPath(kInterior));
         QVERIFY(start.wait(10000));
         display->on_pushBtn_zoomAdd_clicked();
         end.clear();
@@ -248,7 +248,7 @@ private slots:
         QSignalSpy reply(display->playLabel(), &PlayLabel::sigCommandReplay);
         // No list view yet: a reply changes nothing.
         QCOMPARE(JXDeviceTreeView::instance(), nullptr);
-        display->playFile(videoPath("channel_B.mp4"));
+        display->playFile(videoPath(kRear));
         QVERIFY(reply.wait(10000));
 
         auto view = std::make_unique<JXDeviceTreeView>();
@@ -287,7 +287,7 @@ private slots:
         window.setGeometry(0, 0, 1000, 240);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const char *files[] = {"channel_A.mp4", "channel_B.mp4", "channel_C.mp4"};
+        const char *files[] = {kFront, kRear, kInterior};
         for (int i = 0; i < 3; ++i) {
             displays[i]->playFile(videoPath(files[i]));
             displays[i]->pause();
@@ -322,7 +322,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(display.get()));
         QSignalSpy start(display.get(), &JXPlayWidget::playStartSignal);
         QSignalSpy fullscreen(display.get(), &JXPlayWidget::enterFullscreenSignal);
-        display->playFile(videoPath("channel_A.mp4"));
+        display->playFile(videoPath(kFront));
         QVERIFY(start.wait(10000));
         settle(300);
 

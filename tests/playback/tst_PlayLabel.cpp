@@ -4,6 +4,7 @@
 #include "playback/PlayLabel.h"
 
 #include <QApplication>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -31,7 +32,7 @@ class tst_PlayLabel : public QObject
     }
 
 private slots:
-    void init() { QVERIFY(QFile::exists(videoPath("channel_A.mp4"))); }
+    void init() { QVERIFY(QFile::exists(videoPath(kFront))); }
 
     void drawsIntoItsOwnWindow_data()
     {
@@ -63,7 +64,7 @@ private slots:
         }
 
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QVERIFY(restart.wait(10000));
         label->on_file_pause();
         QCOMPARE(mpvString(h, "current-vo"), output);
@@ -115,12 +116,12 @@ private slots:
             progress << p;
         });
 
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last() > 1.0f, 10000);
         QCOMPARE(order, QStringList({"attr", "range", "restart", "progress"}));
         // libmpv may report the start position once before the restart.
         QVERIFY(beforeRestart == -1 || beforeRestart == 0.0f);
-        QCOMPARE(size, QFileInfo(videoPath("channel_A.mp4")).size());
+        QCOMPARE(size, QFileInfo(videoPath(kFront)).size());
         QCOMPARE(width, 640);
         QCOMPARE(height, 360);
         QVERIFY(qAbs(range - 10.0f) < 0.1f);
@@ -133,7 +134,7 @@ private slots:
         auto label = makeLabel();
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
         QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QVERIFY(restart.wait(10000));
         label->on_file_pause();
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000); // loadfile
@@ -203,7 +204,7 @@ private slots:
         label->on_file_Scale(keep);
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
         QSignalSpy finish(label.get(), &PlayLabel::sigPlayFinish);
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QVERIFY(restart.wait(10000));
         for (int i = 0; i < 4; ++i)
             label->on_file_zoom_in();
@@ -213,7 +214,7 @@ private slots:
         QCOMPARE(label->zoomValue(), 0.0f);
         QVERIFY(finish.wait(5000));
         restart.clear();
-        play(label.get(), videoPath("channel_B.mp4"));
+        play(label.get(), videoPath(kRear));
         QVERIFY(restart.wait(10000));
         QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
         QCOMPARE(mpvString(h, "keepaspect"), keep ? QStringLiteral("yes") : QStringLiteral("no"));
@@ -264,7 +265,7 @@ private slots:
         mpv_observe_property(h, 0, "time-pos", MPV_FORMAT_STRING);
         QSignalSpy progress(label.get(), &PlayLabel::sigProgressChange);
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QVERIFY(restart.wait(10000));
         QTRY_VERIFY_WITH_TIMEOUT(mpvDouble(h, "time-pos") > 1.0, 5000);
         QCOMPARE(progress.count(), 0);
@@ -276,7 +277,7 @@ private slots:
         auto label = makeLabel();
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
         QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
-        play(label.get(), videoPath("channel_B.mp4"));
+        play(label.get(), videoPath(kRear));
         QVERIFY(restart.wait(10000));
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
         const QString path = dir.filePath(QStringLiteral("shot.jpg"));
@@ -296,16 +297,31 @@ private slots:
 
     void unplayableFilesEndInEndOfFile_data()
     {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("missing") << videoPath("no_such_file.mp4");
-        QTest::newRow("empty") << videoPath("empty.mp4");
-        QTest::newRow("random bytes") << videoPath("garbage.mp4");
-        QTest::newRow("cut off") << videoPath("truncated.mp4");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QByteArray noise(65536, 0);
+        QRandomGenerator random(6);
+        random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+        QFile front(videoPath(kFront));
+        if (!front.open(QIODevice::ReadOnly))
+            QFAIL("no sample recording");
+        QTest::newRow("missing") << "missing.mp4" << QByteArray();
+        QTest::newRow("empty") << "empty.mp4" << QByteArray("");
+        QTest::newRow("random bytes") << "noise.mp4" << noise;
+        QTest::newRow("cut off") << "cut.mp4" << front.read(4096);
     }
 
     void unplayableFilesEndInEndOfFile()
     {
-        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        if (!content.isNull()) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(content);
+        }
         auto label = makeLabel();
         QSignalSpy finish(label.get(), &PlayLabel::sigPlayFinish);
         QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
@@ -314,7 +330,7 @@ private slots:
         QVERIFY(finish.wait(10000));
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
         // The engine stays usable for the next file.
-        play(label.get(), videoPath("channel_A.mp4"));
+        play(label.get(), videoPath(kFront));
         QVERIFY(restart.wait(10000));
     }
 
@@ -323,7 +339,7 @@ private slots:
         std::vector<std::unique_ptr<PlayLabel>> labels;
         for (int i = 0; i < 3; ++i)
             labels.push_back(makeLabel());
-        const char *files[] = {"channel_A.mp4", "channel_B.mp4", "channel_C.mp4"};
+        const char *files[] = {kFront, kRear, kInterior};
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (int i = 0; i < 3; ++i) {
             spies.push_back(std::make_unique<QSignalSpy>(labels[i].get(), &PlayLabel::sigProgressChange));
