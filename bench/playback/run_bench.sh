@@ -1,30 +1,17 @@
 #!/usr/bin/env bash
-# Makes three 1920x1080 30 fps channels of one recording (once, into the build
-# tree) and runs bench_playback on them: three embedded displays, then three
-# standalone mpv processes, 30 s of video each. Runs on a virtual X display
-# when there is none.
+# Runs bench_playback on the sample maker's bench recording (three channels,
+# 1920x1080, 30 fps, 60 s; made once into the build tree, about 3 min):
+# three embedded displays, then three standalone mpv processes, 30 s of video
+# each. Runs on a virtual X display when there is none.
 # Usage: bench/playback/run_bench.sh [build dir] [seconds]
 set -euo pipefail
 src=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$src/build}
 seconds=${2:-30}
-videos=$build/bench-videos
-mkdir -p "$videos"
-length=$((seconds + 3))
-files=()
-for spec in A:0 B:120 C:240; do
-  letter=${spec%%:*} hue=${spec##*:}
-  f=$videos/2019_0523_143005_001${letter}_1080p_${length}s.mp4
-  if [ ! -s "$f" ]; then
-    echo "making $f"
-    ffmpeg -nostdin -loglevel error -y \
-      -f lavfi -i "testsrc2=size=1920x1080:rate=30:duration=$length,hue=h=$hue,drawtext=font=monospace:fontsize=96:fontcolor=white:box=1:boxcolor=black@0.6:x=60:y=60:text='$letter %{pts\:hms}'" \
-      -c:v libx264 -preset veryfast -profile:v high -b:v 10M -maxrate 12M -bufsize 20M -g 30 \
-      -pix_fmt yuv420p -movflags +faststart "$f.part.mp4"
-    mv "$f.part.mp4" "$f"
-  fi
-  files+=("$f")
-done
+samples=$build/bench-samples
+"$build/tools/samples/tavrin-make-samples" "$samples" --set bench
+files=("$samples/2019_0523_143005_001A.MP4" "$samples/2019_0523_143006_002B.MP4"
+       "$samples/2019_0523_143005_001C.MP4")
 bench=$build/bench/playback/bench_playback
 if [ -n "${DISPLAY:-}" ]; then
   "$bench" --seconds "$seconds" "${files[@]}"
