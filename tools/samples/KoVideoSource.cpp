@@ -134,7 +134,7 @@ bool runFfmpeg(const QStringList &arguments, QString *error)
 
 bool KoVideoSource::encode(const KoVideoParams &params, const QString &workPath, QString *error)
 {
-    m_spec = params;
+    m_params = params;
     m_file.close();
     m_sampleEntry.clear();
     m_sizes.clear();

@@ -33,10 +33,10 @@ public:
     // Encodes `params` straight into an MPEG transport stream.
     static bool encodeTransportStream(const KoVideoParams &params, const QString &path, QString *error);
 
-    const KoVideoParams &params() const { return m_spec; }
+    const KoVideoParams &params() const { return m_params; }
     int frameCount() const { return m_sizes.size(); }
     // Track duration in units of 1/timescale(): one unit per 1/fps s * 1000.
-    quint32 timescale() const { return quint32(m_spec.fps) * 1000; }
+    quint32 timescale() const { return quint32(m_params.fps) * 1000; }
     quint32 frameDuration() const { return 1000; }
     quint32 frameSize(int i) const { return m_sizes.value(i); }
     bool isKeyframe(int i) const { return m_keyframes.value(i); }
@@ -48,7 +48,7 @@ public:
 private:
     bool readSampleTable(const QByteArray &moov, QString *error);
 
-    KoVideoParams m_spec;
+    KoVideoParams m_params;
     QFile m_file;
     QByteArray m_sampleEntry;
     QVector<quint32> m_sizes;
