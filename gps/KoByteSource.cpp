@@ -62,7 +62,7 @@ public:
                 return length;
             }
         }
-        // Refill the window used least recently: 1 KiB around the read, or,
+        // Refill the window used least recently: 256 bytes from the read on, or,
         // when the reads run on from its end (a chunk table), twice as much
         // as last time, up to the whole window.
         m_lastUsed ^= 1;
@@ -70,7 +70,7 @@ public:
         const qint64 oldEnd = w.start + w.length;
         const bool runsOn = w.start >= 0 && offset >= oldEnd - 512 && offset <= oldEnd + 512;
         w.span = runsOn ? qMin(2 * w.span, kWindowSize) : kSmallSpan;
-        w.start = offset & ~qint64(511);
+        w.start = offset & ~qint64(63);
         const qint64 wanted = qMax(w.span, offset - w.start + length);
         w.length = readFully(w.start, w.data, qMin(wanted, m_size - w.start));
         const qint64 n = qBound<qint64>(0, w.start + w.length - offset, length);
@@ -80,7 +80,7 @@ public:
 
 private:
     static constexpr qint64 kWindowSize = 8192;
-    static constexpr qint64 kSmallSpan = 1024;
+    static constexpr qint64 kSmallSpan = 256;
 
     struct Window
     {

@@ -105,13 +105,13 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        KoVideoSpec spec;
-        spec.size = QSize(64, 36);
-        spec.fps = 5;
-        spec.seconds = 3;
-        spec.clock = Start;
+        KoVideoParams params;
+        params.size = QSize(64, 36);
+        params.fps = 5;
+        params.seconds = 3;
+        params.clock = Start;
         QString error;
-        QVERIFY2(m_video.encode(spec, m_dir.filePath(QStringLiteral("video.mp4")), &error),
+        QVERIFY2(m_video.encode(params, m_dir.filePath(QStringLiteral("video.mp4")), &error),
                  qPrintable(error));
         QCOMPARE(m_video.frameCount(), 15);
         QVERIFY(m_video.isKeyframe(0));
@@ -242,10 +242,10 @@ private slots:
 
     void transportStreamGetsCameraPackets()
     {
-        KoVideoSpec spec = m_video.spec();
+        KoVideoParams params = m_video.params();
         QString error;
         const QString source = m_dir.filePath(QStringLiteral("source.ts"));
-        QVERIFY2(KoVideoSource::encodeTransportStream(spec, source, &error), qPrintable(error));
+        QVERIFY2(KoVideoSource::encodeTransportStream(params, source, &error), qPrintable(error));
         const QString path = m_dir.filePath(QStringLiteral("camera.TS"));
         const QVector<KoDriveSample> s = samples(KoRecordingWriter::NoTrack);
         QVERIFY2(KoRecordingWriter::writeTransportStream(source, path, s, &error), qPrintable(error));

@@ -11,15 +11,15 @@ class tst_KoVideoSource : public QObject
 private:
     QTemporaryDir m_dir;
 
-    static KoVideoSpec tinySpec()
+    static KoVideoParams tinySpec()
     {
-        KoVideoSpec spec;
-        spec.size = QSize(64, 36);
-        spec.fps = 4;
-        spec.seconds = 3;
-        spec.channel = QLatin1Char('B');
-        spec.clock = QDateTime(QDate(2019, 5, 23), QTime(14, 30, 6), Qt::UTC);
-        return spec;
+        KoVideoParams params;
+        params.size = QSize(64, 36);
+        params.fps = 4;
+        params.seconds = 3;
+        params.channel = QLatin1Char('B');
+        params.clock = QDateTime(QDate(2019, 5, 23), QTime(14, 30, 6), Qt::UTC);
+        return params;
     }
 
 private slots:

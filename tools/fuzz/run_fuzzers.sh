@@ -17,7 +17,6 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(mov_walk mp4_walk ts_scan track_line)
 jobs=${FUZZ_JOBS:-1}
 
-tools/install-deps.sh run
 tools/install-deps.sh fuzz
 
 build=build-fuzz

@@ -51,13 +51,13 @@ qint64 KoRecordingWriter::gpsDistance(int channels, int bits, int rate)
 
 int KoRecordingWriter::seconds() const
 {
-    const int fps = m_video->spec().fps;
+    const int fps = m_video->params().fps;
     return (m_video->frameCount() + fps - 1) / fps;
 }
 
 bool KoRecordingWriter::write(const QString &path, QString *error)
 {
-    const int fps = m_video->spec().fps;
+    const int fps = m_video->params().fps;
     const int secs = seconds();
     if (m_layout != NoTrack && m_samples.size() < secs) {
         *error =
@@ -163,7 +163,7 @@ bool KoRecordingWriter::write(const QString &path, QString *error)
 void KoRecordingWriter::writeMovie(KoBoxWriter &w)
 {
     const quint32 duration =
-        quint32(qint64(m_video->frameCount()) * MovieTimescale / quint32(m_video->spec().fps));
+        quint32(qint64(m_video->frameCount()) * MovieTimescale / quint32(m_video->params().fps));
     const quint32 created = macTime(m_created);
     w.begin("moov");
     w.begin("mvhd");
@@ -278,10 +278,10 @@ void KoRecordingWriter::writeSampleToChunk(KoBoxWriter &w, const TrackTables &ta
 
 void KoRecordingWriter::writeVideoTrack(KoBoxWriter &w, quint32 duration)
 {
-    const KoVideoSpec &spec = m_video->spec();
+    const KoVideoParams &params = m_video->params();
     const int frames = m_video->frameCount();
     w.begin("trak");
-    writeTrackHeader(w, 1, duration, false, spec.size.width(), spec.size.height());
+    writeTrackHeader(w, 1, duration, false, params.size.width(), params.size.height());
     w.begin("mdia");
     writeMediaHeader(w, m_video->timescale(), quint64(frames) * m_video->frameDuration());
     writeHandler(w, true, "vide", "VideoHandler");

@@ -321,12 +321,12 @@ bool KoSampleSetMaker::makeRecording(const Recording &r, const QString &outDir, 
                                      QString *error)
 {
     const KoSyntheticDrive &drive = m_drives[size_t(r.drive)];
-    KoVideoSpec spec;
-    spec.size = m_options.size;
-    spec.fps = m_options.fps;
-    spec.seconds = r.seconds;
-    spec.channel = r.channel;
-    spec.clock = drive.start().addSecs(r.firstSecond);
+    KoVideoParams params;
+    params.size = m_options.size;
+    params.fps = m_options.fps;
+    params.seconds = r.seconds;
+    params.channel = r.channel;
+    params.clock = drive.start().addSecs(r.firstSecond);
 
     // Written under a temporary name, renamed when complete.
     const QString path = outDir + QLatin1Char('/') + r.fileName;
@@ -334,15 +334,15 @@ bool KoSampleSetMaker::makeRecording(const Recording &r, const QString &outDir, 
     bool ok;
     if (r.kind == Recording::TransportStream) {
         const QString ts = workDir + QStringLiteral("/video.ts");
-        ok = KoVideoSource::encodeTransportStream(spec, ts, error) &&
+        ok = KoVideoSource::encodeTransportStream(params, ts, error) &&
              KoRecordingWriter::writeTransportStream(ts, part, samplesOf(r), error);
     } else {
         KoVideoSource video;
-        ok = video.encode(spec, workDir + QStringLiteral("/video.mp4"), error);
+        ok = video.encode(params, workDir + QStringLiteral("/video.mp4"), error);
         if (ok) {
             KoRecordingWriter writer(r.layout, &video);
             writer.setSoundRate(m_options.set == Hour ? 8000 : 16000);
-            writer.setCreationTime(spec.clock);
+            writer.setCreationTime(params.clock);
             writer.setSamples(samplesOf(r));
             ok = writer.write(part, error);
         }

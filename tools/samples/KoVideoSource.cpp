@@ -70,16 +70,16 @@ QString channelStyle(QChar channel)
     }
 }
 
-QStringList encoderArguments(const KoVideoSpec &spec)
+QStringList encoderArguments(const KoVideoParams &params)
 {
-    const QDateTime utc(spec.clock.date(), spec.clock.time(), Qt::UTC);
+    const QDateTime utc(params.clock.date(), params.clock.time(), Qt::UTC);
     const QString filter =
         QStringLiteral("%1drawbox=x=0:y=0:w=iw:h=ih/6:color=black@0.85:t=fill,"
                        "drawtext=text='%2':fontsize=h/5:fontcolor=white:x=w/30:y=h/60,"
                        "drawtext=text='%{pts\\:gmtime\\:%3\\:%Y-%m-%d %T}':fontsize=h/14:fontcolor=white:"
                        "x=w-tw-w/30:y=h/24")
-            .arg(channelStyle(spec.channel), QString(spec.channel), QString::number(utc.toSecsSinceEpoch()));
-    const QString gop = QString::number(spec.fps);
+            .arg(channelStyle(params.channel), QString(params.channel), QString::number(utc.toSecsSinceEpoch()));
+    const QString gop = QString::number(params.fps);
     return {QStringLiteral("-nostdin"),
             QStringLiteral("-v"),
             QStringLiteral("error"),
@@ -88,11 +88,11 @@ QStringList encoderArguments(const KoVideoSpec &spec)
             QStringLiteral("lavfi"),
             QStringLiteral("-i"),
             QStringLiteral("testsrc2=size=%1x%2:rate=%3")
-                .arg(spec.size.width())
-                .arg(spec.size.height())
-                .arg(spec.fps),
+                .arg(params.size.width())
+                .arg(params.size.height())
+                .arg(params.fps),
             QStringLiteral("-t"),
-            QString::number(spec.seconds),
+            QString::number(params.seconds),
             QStringLiteral("-vf"),
             filter,
             QStringLiteral("-c:v"),
@@ -132,15 +132,15 @@ bool runFfmpeg(const QStringList &arguments, QString *error)
 
 } // namespace
 
-bool KoVideoSource::encode(const KoVideoSpec &spec, const QString &workPath, QString *error)
+bool KoVideoSource::encode(const KoVideoParams &params, const QString &workPath, QString *error)
 {
-    m_spec = spec;
+    m_params = params;
     m_file.close();
     m_sampleEntry.clear();
     m_sizes.clear();
     m_offsets.clear();
     m_keyframes.clear();
-    QStringList arguments = encoderArguments(spec);
+    QStringList arguments = encoderArguments(params);
     arguments << QStringLiteral("-f") << QStringLiteral("mp4") << workPath;
     if (!runFfmpeg(arguments, error))
         return false;
@@ -180,9 +180,9 @@ bool KoVideoSource::encode(const KoVideoSpec &spec, const QString &workPath, QSt
     return false;
 }
 
-bool KoVideoSource::encodeTransportStream(const KoVideoSpec &spec, const QString &path, QString *error)
+bool KoVideoSource::encodeTransportStream(const KoVideoParams &params, const QString &path, QString *error)
 {
-    QStringList arguments = encoderArguments(spec);
+    QStringList arguments = encoderArguments(params);
     arguments << QStringLiteral("-f") << QStringLiteral("mpegts") << path;
     return runFfmpeg(arguments, error);
 }

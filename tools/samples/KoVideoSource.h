@@ -8,7 +8,7 @@
 
 // What one channel's picture shows: a moving test pattern in the channel's
 // own colours, its channel letter and the camera clock running from `clock`.
-struct KoVideoSpec
+struct KoVideoParams
 {
     QSize size{640, 360};
     int fps = 10;
@@ -26,17 +26,17 @@ public:
     KoVideoSource(const KoVideoSource &) = delete;
     KoVideoSource &operator=(const KoVideoSource &) = delete;
 
-    // Encodes `spec` into `workPath` (an MP4 file ffmpeg writes) and reads its
+    // Encodes `params` into `workPath` (an MP4 file ffmpeg writes) and reads its
     // video sample table. False with `error` set when ffmpeg is missing or
     // fails, or its output is not understood.
-    bool encode(const KoVideoSpec &spec, const QString &workPath, QString *error);
-    // Encodes `spec` straight into an MPEG transport stream.
-    static bool encodeTransportStream(const KoVideoSpec &spec, const QString &path, QString *error);
+    bool encode(const KoVideoParams &params, const QString &workPath, QString *error);
+    // Encodes `params` straight into an MPEG transport stream.
+    static bool encodeTransportStream(const KoVideoParams &params, const QString &path, QString *error);
 
-    const KoVideoSpec &spec() const { return m_spec; }
+    const KoVideoParams &params() const { return m_params; }
     int frameCount() const { return m_sizes.size(); }
     // Track duration in units of 1/timescale(): one unit per 1/fps s * 1000.
-    quint32 timescale() const { return quint32(m_spec.fps) * 1000; }
+    quint32 timescale() const { return quint32(m_params.fps) * 1000; }
     quint32 frameDuration() const { return 1000; }
     quint32 frameSize(int i) const { return m_sizes.value(i); }
     bool isKeyframe(int i) const { return m_keyframes.value(i); }
@@ -48,7 +48,7 @@ public:
 private:
     bool readSampleTable(const QByteArray &moov, QString *error);
 
-    KoVideoSpec m_spec;
+    KoVideoParams m_params;
     QFile m_file;
     QByteArray m_sampleEntry;
     QVector<quint32> m_sizes;
