@@ -257,6 +257,22 @@ void KoRecordingWriter::writeDataInformation(KoBoxWriter &w)
     w.end();
 }
 
+// The chunk offset table ends the sample table; then the open stbl, minf,
+// mdia and trak boxes are closed.
+void KoRecordingWriter::writeChunkOffsetsAndClose(KoBoxWriter &w, const TrackTables &tables)
+{
+    w.begin("stco");
+    w.fullBoxHeader(0, 0);
+    w.u32(quint32(tables.chunkOffsets.size()));
+    for (quint64 offset : tables.chunkOffsets)
+        w.u32(quint32(offset));
+    w.end();
+    w.end(); // stbl
+    w.end(); // minf
+    w.end(); // mdia
+    w.end(); // trak
+}
+
 void KoRecordingWriter::writeSampleToChunk(KoBoxWriter &w, const TrackTables &tables)
 {
     // Sample-to-chunk as runs of equal chunks.
@@ -326,16 +342,7 @@ void KoRecordingWriter::writeVideoTrack(KoBoxWriter &w, quint32 duration)
     for (int i = 0; i < frames; ++i)
         w.u32(m_video->frameSize(i));
     w.end();
-    w.begin("stco");
-    w.fullBoxHeader(0, 0);
-    w.u32(quint32(m_videoChunks.chunkOffsets.size()));
-    for (quint64 offset : m_videoChunks.chunkOffsets)
-        w.u32(quint32(offset));
-    w.end();
-    w.end(); // stbl
-    w.end(); // minf
-    w.end(); // mdia
-    w.end(); // trak
+    writeChunkOffsetsAndClose(w, m_videoChunks);
 }
 
 void KoRecordingWriter::writeSoundTrack(KoBoxWriter &w, quint32 duration)
@@ -386,16 +393,7 @@ void KoRecordingWriter::writeSoundTrack(KoBoxWriter &w, quint32 duration)
     w.u32(2); // bytes per sound frame
     w.u32(frames);
     w.end();
-    w.begin("stco");
-    w.fullBoxHeader(0, 0);
-    w.u32(quint32(m_extraChunks.chunkOffsets.size()));
-    for (quint64 offset : m_extraChunks.chunkOffsets)
-        w.u32(quint32(offset));
-    w.end();
-    w.end(); // stbl
-    w.end(); // minf
-    w.end(); // mdia
-    w.end(); // trak
+    writeChunkOffsetsAndClose(w, m_extraChunks);
 }
 
 void KoRecordingWriter::writeGpsTrack(KoBoxWriter &w, quint32 duration)
@@ -443,16 +441,7 @@ void KoRecordingWriter::writeGpsTrack(KoBoxWriter &w, quint32 duration)
     w.u32(KoDriveSample::BlockSize);
     w.u32(blocks);
     w.end();
-    w.begin("stco");
-    w.fullBoxHeader(0, 0);
-    w.u32(blocks);
-    for (quint64 offset : m_extraChunks.chunkOffsets)
-        w.u32(quint32(offset));
-    w.end();
-    w.end(); // stbl
-    w.end(); // minf
-    w.end(); // mdia
-    w.end(); // trak
+    writeChunkOffsetsAndClose(w, m_extraChunks);
 }
 
 QByteArray KoRecordingWriter::sound(int second) const

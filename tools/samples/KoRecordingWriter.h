@@ -83,6 +83,7 @@ private:
     void writeHandler(KoBoxWriter &w, bool inMediaBox, const char *type, const char *name);
     void writeDataInformation(KoBoxWriter &w);
     static void writeSampleToChunk(KoBoxWriter &w, const TrackTables &tables);
+    static void writeChunkOffsetsAndClose(KoBoxWriter &w, const TrackTables &tables);
     QByteArray sound(int second) const;
 
     Layout m_layout;
