@@ -55,8 +55,7 @@ JXDefaultSettings *JXDefaultSettings::instance()
 
 JXDefaultSettings::JXDefaultSettings()
     : m_settings(std::make_unique<QSettings>(QStringLiteral("T561"), QStringLiteral("TavrinPlayer")))
-{
-}
+{}
 
 JXDefaultSettings::~JXDefaultSettings() = default;
 
@@ -213,10 +212,10 @@ void JXDefaultSettings::resetSettings()
     // The removals reach storage with the next flush (start-up stores the
     // language right after this).
     const QString keys[] = {
-        g_settingKey_screenSplitType, g_settingKey_snapDir,       g_settingKey_language,
-        g_settingKey_mapType,         g_settingKey_speedUnit,     g_settingKey_videoSolution,
+        g_settingKey_screenSplitType,  g_settingKey_snapDir,      g_settingKey_language,
+        g_settingKey_mapType,          g_settingKey_speedUnit,    g_settingKey_videoSolution,
         g_settingKey_keepOriginalSize, g_settingKey_mainsizes_0,  g_settingKey_mainsizes_1,
-        g_settingKey_rightsizes_0,    g_settingKey_rightsizes_1,  g_settingKey_last_filelist,
+        g_settingKey_rightsizes_0,     g_settingKey_rightsizes_1, g_settingKey_last_filelist,
     };
     for (const QString &key : keys)
         m_settings->remove(key);

@@ -7,8 +7,8 @@
 // and the row of the settings dialog's language list).
 struct JXLanguageEntry
 {
-    const char *resource;  // translation resource below ":/translate/"
-    const char *itemText;  // settings dialog item, source text
+    const char *resource; // translation resource below ":/translate/"
+    const char *itemText; // settings dialog item, source text
 };
 
 constexpr int kLanguageCount = 8;

@@ -9,8 +9,8 @@
 // really reached storage.
 static QVariant stored(const QString &key)
 {
-    QSettings file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                       + QStringLiteral("/T561/TavrinPlayer.conf"),
+    QSettings file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                       QStringLiteral("/T561/TavrinPlayer.conf"),
                    QSettings::IniFormat);
     return file.value(key);
 }
@@ -31,8 +31,8 @@ private slots:
     void storeIsTheUsersConfigFile()
     {
         JXDefaultSettings::instance()->setVolume(42);
-        const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                             + QStringLiteral("/T561/TavrinPlayer.conf");
+        const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                             QStringLiteral("/T561/TavrinPlayer.conf");
         QVERIFY(path.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))));
         QVERIFY(QFile::exists(path));
         QCOMPARE(stored(g_settingKey_volume).toInt(), 42);
@@ -46,9 +46,9 @@ private slots:
         QCOMPARE(s->getLastCaptureIndex(), 0);
         QCOMPARE(s->getVideoDir(), QString());
         QCOMPARE(s->getLastFileList(), QStringList());
-        for (const QString &key : {g_settingKey_volume, g_settingKey_keepOriginalSize,
-                                   g_settingKey_last_capture_index, g_settingKey_videoDir,
-                                   g_settingKey_last_filelist})
+        for (const QString &key :
+             {g_settingKey_volume, g_settingKey_keepOriginalSize, g_settingKey_last_capture_index,
+              g_settingKey_videoDir, g_settingKey_last_filelist})
             QVERIFY2(!stored(key).isValid(), qPrintable(key));
     }
 

@@ -90,8 +90,8 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("expected");
         QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil) << 2;
-        QTest::newRow("traditional Chinese") << QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript,
-                                                        QLocale::Taiwan) << 0;
+        QTest::newRow("traditional Chinese")
+            << QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan) << 0;
         QTest::newRow("simplified Chinese") << QLocale(QLocale::Chinese, QLocale::China) << 0;
     }
 
@@ -101,7 +101,9 @@ private slots:
         QFETCH(int, expected);
         QLocale::setDefault(locale);
         QCOMPARE(startUp(), expected);
-        QCOMPARE(QSettings(QStringLiteral("T561"), QStringLiteral("TavrinPlayer")).value(g_settingKey_language).toInt(),
+        QCOMPARE(QSettings(QStringLiteral("T561"), QStringLiteral("TavrinPlayer"))
+                     .value(g_settingKey_language)
+                     .toInt(),
                  expected);
     }
 
@@ -110,7 +112,7 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QString>("spanish");
-        const char *expected[] = {"西班牙文", "西班牙文", "Spanish", "スペイン語",
+        const char *expected[] = {"西班牙文",  "西班牙文", "Spanish",  "スペイン語",
                                   "Испанский", "Spanisch", "Spagnolo", "Español"};
         for (int i = 0; i < kLanguageCount; ++i)
             QTest::newRow(g_languageTable[i].resource)

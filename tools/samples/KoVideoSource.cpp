@@ -78,7 +78,8 @@ QStringList encoderArguments(const KoVideoParams &params)
                        "drawtext=text='%2':fontsize=h/5:fontcolor=white:x=w/30:y=h/60,"
                        "drawtext=text='%{pts\\:gmtime\\:%3\\:%Y-%m-%d %T}':fontsize=h/14:fontcolor=white:"
                        "x=w-tw-w/30:y=h/24")
-            .arg(channelStyle(params.channel), QString(params.channel), QString::number(utc.toSecsSinceEpoch()));
+            .arg(channelStyle(params.channel), QString(params.channel),
+                 QString::number(utc.toSecsSinceEpoch()));
     const QString gop = QString::number(params.fps);
     return {QStringLiteral("-nostdin"),
             QStringLiteral("-v"),
