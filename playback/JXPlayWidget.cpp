@@ -83,6 +83,7 @@ JXPlayWidget::JXPlayWidget(QWidget *parent)
     connect(m_playLabel, SIGNAL(sigProgressChange(float)), this, SLOT(slotSetProgress(float)));
     connect(m_playLabel, SIGNAL(sigPlayFinish()), this, SLOT(slotPlayEnd()));
     connect(m_playLabel, SIGNAL(sigPlaybackRestart()), this, SLOT(slotPlaybackRestart()));
+    connect(m_playLabel, SIGNAL(sigShotFinished(QString, bool)), this, SLOT(slotShotFinished(QString, bool)));
     connect(m_playLabel, SIGNAL(sigCommandReplay()), this, SLOT(slogCommandReplay()));
 }
 
@@ -200,10 +201,26 @@ void JXPlayWidget::on_pushBtn_zoomMin_clicked()
 
 void JXPlayWidget::slotPlaybackRestart()
 {
-    if (!m_previewPath.isEmpty() && !QFile::exists(m_previewPath))
-        m_playLabel->shotImage(m_previewPath);
+    if (!m_previewPath.isEmpty() && m_previewShot.isEmpty() && !QFile::exists(m_previewPath)) {
+        m_previewTarget = m_previewPath;
+        m_previewShot = m_previewPath + QStringLiteral(".part.jpg");
+        m_playLabel->shotImage(m_previewShot);
+    }
     startVideo();
     emit playStartSignal();
+}
+
+void JXPlayWidget::slotShotFinished(QString filepath, bool ok)
+{
+    if (filepath != m_previewShot)
+        return;
+    const QString target = m_previewTarget;
+    m_previewShot.clear();
+    m_previewTarget.clear();
+    if (ok && !QFile::exists(target) && QFile::rename(filepath, target))
+        return;
+    qWarning() << "JXPlayWidget::slotShotFinished" << __LINE__ << ok << target;
+    QFile::remove(filepath);
 }
 
 void JXPlayWidget::slogCommandReplay()

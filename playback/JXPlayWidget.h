@@ -58,6 +58,7 @@ public slots:
 protected slots:
     void slotPlaybackRestart();
     void slogCommandReplay();
+    void slotShotFinished(QString filepath, bool ok);
 
 private slots:
     void on_JXPlayWidget_customContextMenuRequested(QPoint pos);
@@ -83,5 +84,9 @@ private:
     bool m_keepRatio = true;
     bool m_fullScreen = false;
     QString m_previewPath;
+    // The preview is shot to a temporary name and renamed when libmpv has
+    // finished it, so the file list never loads a half-written image.
+    QString m_previewTarget;
+    QString m_previewShot;
     PlayLabel *m_playLabel = nullptr;
 };

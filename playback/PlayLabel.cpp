@@ -129,7 +129,7 @@ void PlayLabel::setOption(const char *name, const QString &value)
     mpv_set_option_string(m_mpv, name, value.toLocal8Bit().constData());
 }
 
-void PlayLabel::command(const QByteArray &a, const QByteArray &b, const QByteArray &c)
+void PlayLabel::command(const QByteArray &a, const QByteArray &b, const QByteArray &c, uint64_t replyId)
 {
     if (m_mpv == nullptr)
         return;
@@ -139,7 +139,7 @@ void PlayLabel::command(const QByteArray &a, const QByteArray &b, const QByteArr
         if (!c.isNull())
             args[2] = c.constData();
     }
-    mpv_command_async(m_mpv, 0, args);
+    mpv_command_async(m_mpv, replyId, args);
 }
 
 void PlayLabel::on_file_close()
@@ -272,7 +272,11 @@ void PlayLabel::set_shot_Path(QString path)
 
 void PlayLabel::shotImage(QString filepath)
 {
-    command("screenshot-to-file", filepath.toUtf8());
+    if (m_mpv == nullptr)
+        return;
+    const uint64_t id = m_nextShotId++;
+    m_pendingShots.insert(id, filepath);
+    command("screenshot-to-file", filepath.toUtf8(), QByteArray(), id);
 }
 
 void PlayLabel::on_mpv_events()
@@ -293,9 +297,17 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         qWarning("event->event_id %d", int(event->event_id));
 
     switch (event->event_id) {
-    case MPV_EVENT_COMMAND_REPLY:
+    case MPV_EVENT_COMMAND_REPLY: {
+        const QString shot = m_pendingShots.take(event->reply_userdata);
+        if (!shot.isNull()) {
+            QPointer<PlayLabel> guard(this);
+            emit sigShotFinished(shot, event->error >= 0);
+            if (!guard)
+                return;
+        }
         emit sigCommandReplay();
         break;
+    }
     case MPV_EVENT_END_FILE:
         emit sigPlayFinish();
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -35,6 +36,9 @@ signals:
     void sigPlayFinish();
     void sigPlaybackRestart();
     void sigCommandReplay();
+    // A screenshot asked for with shotImage() is finished: written, or not
+    // (ok false). Comes just before that command's sigCommandReplay.
+    void sigShotFinished(QString filepath, bool ok);
 
 public slots:
     void on_file_close();
@@ -60,7 +64,8 @@ protected:
 
 private:
     void setOption(const char *name, const QString &value);
-    void command(const QByteArray &a, const QByteArray &b = QByteArray(), const QByteArray &c = QByteArray());
+    void command(const QByteArray &a, const QByteArray &b = QByteArray(), const QByteArray &c = QByteArray(),
+                 uint64_t replyId = 0);
     void applyZoom(float value);
 
     bool m_keepRatio = true;
@@ -68,4 +73,7 @@ private:
     int m_volume = 100;
     bool m_muted = false;
     mpv_handle *m_mpv = nullptr;
+    // Screenshots in flight, by the reply id of their command.
+    QHash<uint64_t, QString> m_pendingShots;
+    uint64_t m_nextShotId = 1;
 };

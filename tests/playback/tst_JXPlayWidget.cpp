@@ -196,6 +196,8 @@ private slots:
         file.close();
         QVERIFY(first.startsWith("\xFF\xD8\xFF"));
         QCOMPARE(QImage(preview).size(), QSize(640, 360));
+        // Written under a temporary name and renamed: nothing else is left.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("123_channel_A.jpg")});
 
         start.clear();
         reply.clear();

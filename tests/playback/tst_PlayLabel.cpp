@@ -277,9 +277,11 @@ private slots:
         auto label = makeLabel();
         QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
         QSignalSpy reply(label.get(), &PlayLabel::sigCommandReplay);
+        QSignalSpy finished(label.get(), &PlayLabel::sigShotFinished);
         play(label.get(), videoPath(kRear));
         QVERIFY(restart.wait(10000));
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 1, 5000);
+        QCOMPARE(finished.count(), 0); // loadfile is not a screenshot
         const QString path = dir.filePath(QStringLiteral("shot.jpg"));
         label->shotImage(path);
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 2, 5000);
@@ -288,11 +290,16 @@ private slots:
         QCOMPARE(file.read(3), QByteArray("\xFF\xD8\xFF"));
         QImage image(path);
         QCOMPARE(image.size(), QSize(640, 360));
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(finished.at(0).at(0).toString(), path);
+        QCOMPARE(finished.at(0).at(1).toBool(), true);
 
         // An unwritable target still ends in a reply, and nothing is written.
         label->shotImage(dir.filePath(QStringLiteral("missing/dir/shot.jpg")));
         QTRY_COMPARE_WITH_TIMEOUT(reply.count(), 3, 5000);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("missing/dir/shot.jpg"))));
+        QCOMPARE(finished.count(), 2);
+        QCOMPARE(finished.at(1).at(1).toBool(), false);
     }
 
     void unplayableFilesEndInEndOfFile_data()
