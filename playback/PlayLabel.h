@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QLabel>
 #include <QHash>
+#include <QLabel>
 #include <QString>
 
 #include <cstdint>
