@@ -436,7 +436,7 @@ int KoTrackExtractor::decodeGpsIndexBox(const Box &gps)
     const qint64 entries = qMin<qint64>(qMax(count, 0), qMax<qint64>(gps.size - 12, 0) / 8);
     bool shortLayout = false;
     bool identified = false;
-    for (qint64 i = 0; i < entries; ++i) {
+    for (qint64 i = 0; i < entries && m_linesWritten < kMaxTrackLines; ++i) {
         const qint64 at = qint64(box.be32(16 + 8 * i)) + 16;
         Sample sample;
         if (!shortLayout) {
@@ -475,7 +475,7 @@ int KoTrackExtractor::decodeFreeGpsChunks(const Box &stco, qint64 distance)
     const qint64 entries = qMin<qint64>(qMax(count, 0), qMax<qint64>(stco.size - 16, 0) / 4);
     const qint64 fileSize = m_reader.size();
     bool identified = false;
-    for (qint64 i = 0; i < entries; ++i) {
+    for (qint64 i = 0; i < entries && m_linesWritten < kMaxTrackLines; ++i) {
         const qint64 chunk = box.be32(16 + 4 * i);
         uchar tag[12];
         m_reader.read(chunk + distance + 4, tag, sizeof tag);
@@ -506,7 +506,7 @@ int KoTrackExtractor::decodeDirectChunks(const Box &stco)
     const qint64 entries = qMin<qint64>(qMax(count, 0), qMax<qint64>(stco.size - 16, 0) / 4);
     int result = -1;
     bool identified = false;
-    for (qint64 i = 0; i < entries; ++i) {
+    for (qint64 i = 0; i < entries && m_linesWritten < kMaxTrackLines; ++i) {
         uchar block[kBlockSize];
         m_reader.read(box.be32(16 + 4 * i), block, sizeof block);
         identified = isIdentified(block) || identified;
@@ -563,6 +563,11 @@ void KoTrackExtractor::writeSample(Sample s)
     // Only absurd values (a float near 1e38) make a line longer than a reader takes.
     if (n <= 0 || n > kMaxLineLength)
         return;
+    if (m_linesWritten >= kMaxTrackLines)
+        return;
+    if (++m_linesWritten == kMaxTrackLines)
+        qWarning() << "KoTrackExtractor::writeSample" << __LINE__ << "track cut at" << kMaxTrackLines
+                   << "lines";
     if (m_outputBuffer) {
         m_outputBuffer->append(line, n);
     } else if (m_outputFile && m_outputFile->write(line, n) != n) {
@@ -575,6 +580,7 @@ bool KoTrackExtractor::openOutput()
 {
     closeOutput();
     m_outputFailed = false;
+    m_linesWritten = 0;
     if (m_outputBuffer) {
         m_outputBuffer->clear();
         return true;

@@ -19,6 +19,11 @@ class QFile;
 // Returns 0 when the output was written (possibly empty), -1 on failure.
 // `wasDirect` tells whether the direct-chunks decoder ran; such tracks carry
 // finer G-sensor counts. Paths are in the local 8-bit encoding.
+// The most track lines one extraction writes, and the most a track cache is
+// read for: over 55 hours of one sample a second. A damaged or hostile file
+// that lists the same block again and again cannot fill the disk.
+constexpr int kMaxTrackLines = 200000;
+
 int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int kind,
                  bool *wasDirect = nullptr);
 
@@ -73,5 +78,6 @@ private:
     QByteArray *m_outputBuffer = nullptr;
     std::unique_ptr<QFile> m_outputFile;
     bool m_outputFailed = false;
+    int m_linesWritten = 0;
     bool m_wasDirect = false;
 };

@@ -125,7 +125,6 @@ QString formatHead(const QDateTime &t)
 
 // Bounds a track read from a damaged or foreign cache file: 55 hours at one
 // sample per second, far above any recording.
-constexpr int kMaxTrackSamples = 200000;
 // A track line is at most 255 characters.
 constexpr int kLineBufferSize = 256;
 
@@ -380,8 +379,8 @@ bool KoFileInfoModel::readTrack()
                 n = file.readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
-        if (m_gpsSamples.size() == kMaxTrackSamples) {
-            qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackSamples
+        if (m_gpsSamples.size() == kMaxTrackLines) {
+            qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackLines
                        << "samples:" << m_gpsCachePath;
             break;
         }

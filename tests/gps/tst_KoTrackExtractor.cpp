@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <cmath>
 #include <thread>
@@ -101,6 +102,7 @@ private slots:
     void indexBoxEmptyCount();
     void indexBoxCountLargerThanTable();
     void indexBoxOffsetPastEnd();
+    void repeatedEntriesStopAtTheLineLimit();
     // Rules shared by the decoders
     void voidRuleClearsZeroFix();
     void identifierGatesWriting();
@@ -227,6 +229,27 @@ void tst_KoTrackExtractor::indexBoxOffsetPastEnd()
     QCOMPARE(r.result, 0);
     QCOMPARE(r.lines().size(), 1);
     QVERIFY(r.log.contains("is new gps info\n"));
+}
+
+void tst_KoTrackExtractor::repeatedEntriesStopAtTheLineLimit()
+{
+    // One block listed far more often than any recording has seconds: the
+    // output stops at the limit instead of growing with every entry.
+    const QByteArray file = indexBoxFile({makeBlock(Sample())});
+    const qint32 blockOffset = qFromBigEndian<qint32>(file.constData() + file.size() - 8);
+    QByteArray hostile = file.left(file.size() - 8 - 16);
+    const int entries = kMaxTrackLines + 5000;
+    QByteArray index = be32(1) + be32(quint32(entries));
+    index.reserve(8 + entries * 8);
+    for (int i = 0; i < entries; ++i)
+        index += be32(quint32(blockOffset)) + be32(0);
+    hostile += makeBox("gps ", index);
+    QByteArray track;
+    int result = -2;
+    captureStdout([&] { result = extractTrackFromBuffer(hostile, KoTrackExtractor::Mp4Walk, &track); });
+    QCOMPARE(result, 0);
+    QCOMPARE(track.count('\n'), kMaxTrackLines);
+    QCOMPARE(track.left(track.indexOf('\n') + 1), kDefaultLine);
 }
 
 void tst_KoTrackExtractor::voidRuleClearsZeroFix()
