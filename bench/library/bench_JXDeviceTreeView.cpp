@@ -1,6 +1,7 @@
 // Time to paint a file list showing 50 rows, each with a preview thumbnail,
 // name, size, separator and delete button (the whole viewport repainted, as
 // after a list update or a new thumbnail).
+#include "bench/BenchEnv.h"
 #include "library/JXDeviceTreeView.h"
 #include "library/KoFileInfoModel.h"
 
@@ -63,10 +64,7 @@ BENCHMARK(BM_PaintFiftyRows)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    isolateBenchEnvironment(home);
     QApplication app(argc, argv);
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     if (!makeRecordings(home, 50)) {

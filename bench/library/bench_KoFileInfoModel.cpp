@@ -9,6 +9,7 @@
 // /dev/null, as formatted text, so that only the figures are shown;
 // --diagnostics keeps them.
 
+#include "bench/BenchEnv.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
@@ -180,9 +181,8 @@ BENCHMARK(BM_AddFolder_PerPathExists)->Unit(benchmark::kMillisecond)->Iterations
 
 int main(int argc, char **argv)
 {
-    // Keep the track cache and preview folders out of the user's home.
-    QTemporaryDir cacheHome;
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
+    QTemporaryDir home;
+    isolateBenchEnvironment(home);
     QCoreApplication app(argc, argv);
 
     // The maker keeps a complete set: after the first run this is a file check.

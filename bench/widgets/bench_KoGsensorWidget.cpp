@@ -1,6 +1,7 @@
 // Time to paint the G-sensor chart of a one-hour track (3600 samples) at the
 // widest panel size, 440 x 120: a repaint for a moved cursor (progress
 // updates, up to thirty a second) and a paint that draws the curves.
+#include "bench/BenchEnv.h"
 #include "library/KoFileInfoModel.h"
 #include "widgets/KoGsensorWidget.h"
 
@@ -83,10 +84,7 @@ BENCHMARK(BM_PaintChartWithCurves)->Unit(benchmark::kMillisecond);
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    qputenv("XDG_CACHE_HOME", home.filePath("cache").toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    isolateBenchEnvironment(home);
     QApplication app(argc, argv);
     // The model and the chart log every loaded line and the whole series.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});

@@ -1,5 +1,7 @@
 #include "FuzzCommon.h"
 
+// Built twice: FUZZ_WALK_KIND selects the MOV or the MP4 walk.
+
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     quietDiagnostics();
@@ -10,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QByteArray track;
     bool direct = false;
-    const int result =
-        extractTrackFromBuffer(fuzzInput(data, size), KoTrackExtractor::Mp4Walk, &track, &direct);
+    const int result = extractTrackFromBuffer(fuzzInput(data, size), KoTrackExtractor::Kind(FUZZ_WALK_KIND),
+                                              &track, &direct);
     if (result != 0 && result != -1)
         abort();
     checkTrack(track);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtGlobal>
+
+// Before the application object: benchmarks keep their settings, track cache
+// and previews in `home`, never in the user's folders, and paint offscreen
+// unless a platform is asked for.
+inline void isolateBenchEnvironment(const QTemporaryDir &home)
+{
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
