@@ -12,7 +12,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     setMinimumSize(1035, 665);
     setStyleSheet(QStringLiteral("QWidget#VelmorMainWidget {\nbackground-color: rgb(0,0,0);\n}"));
     setWindowTitle(QString());
-    setWindowTitle(QStringLiteral("Tavrin Player %1").arg(QStringLiteral("V1.20.0408")));
+    setWindowTitle(QStringLiteral("Tavrin Player %1").arg(QStringLiteral(TAVRIN_VERSION_TEXT)));
 }
 
 VelmorMainWidget::~VelmorMainWidget() = default;
