@@ -9,9 +9,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 class JXPlayWidget;
+class KoCoverWidget;
 class KoDirectoryListing;
 class KoFileInfoModel;
 class KoMapBridge;
@@ -143,12 +145,22 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void relayout();
     void doExit();
     void restorePlaylist();
     void applyVolumeToDisplays(int volume);
+
+    // Playback helpers (VelmorMainWidgetPlayback.cpp).
+    void wireChannelReports();
+    void stepRecording(bool forward);
+    void seekAll(int seconds);
+    void channelEnded(int k);
+    void channelFailed(int k);
+    void showChannelFailure(int k);
+    void hideChannelFailure(int k);
 
     std::unique_ptr<Ui_VelmorMainWidget> ui;
     bool m_isFullScreen = false;
@@ -168,6 +180,10 @@ private:
     QMutex m_playMutex;
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
+    // Channels of the playing recording that cannot be played, and the
+    // covers shown in their displays.
+    std::array<bool, 3> m_channelFailed{};
+    std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;
 };

@@ -308,9 +308,12 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         emit sigCommandReplay();
         break;
     }
-    case MPV_EVENT_END_FILE:
+    case MPV_EVENT_END_FILE: {
+        const auto *end = static_cast<const mpv_event_end_file *>(event->data);
+        m_lastEndWasError = end != nullptr && end->reason == MPV_END_FILE_REASON_ERROR;
         emit sigPlayFinish();
         break;
+    }
     case MPV_EVENT_FILE_LOADED: {
         int64_t filesize = 0;
         int64_t width = 0;
