@@ -2,9 +2,11 @@
 
 #include "widgets/KoBasicWidget.h"
 
+#include <QEvent>
 #include <QList>
 #include <QModelIndex>
 #include <QMutex>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -152,6 +154,21 @@ private:
     void doExit();
     void restorePlaylist();
     void applyVolumeToDisplays(int volume);
+    void connectSignals();
+
+    // Playlist helpers (VelmorMainWidgetPlaylist.cpp).
+    void addFiles(const QStringList &paths, KoDirectoryListing *listing);
+    void restorePlayingMarks();
+    static bool hasVideoSuffix(const QString &path);
+    static QStringList videoFilesIn(const QString &folder);
+
+    // Resize borders (VelmorMainWidgetLayout.cpp).
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void initResizeBorders();
+    Qt::Edges bandEdgesAt(const QPoint &pos) const;
+    bool handleBandMouse(QEvent::Type type, const QPoint &globalPos, Qt::MouseButtons buttons);
+    void setBandCursor(Qt::Edges edges);
+    void restoreBandCursor();
 
     // Playback helpers (VelmorMainWidgetPlayback.cpp).
     void wireChannelReports();
@@ -186,4 +203,10 @@ private:
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;
+    Qt::Edges m_bandCursorEdges;
+    // Resizing by the window itself, where no window manager takes it over.
+    bool m_selfResizing = false;
+    Qt::Edges m_resizeEdges;
+    QPoint m_resizePressPos;
+    QRect m_resizeStartGeometry;
 };

@@ -72,4 +72,107 @@
             <translation>Form</translation>
         </message>
     </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Previous recording</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Next recording</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitude</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Switch view</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Open files</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Open folder</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Snapshot</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Snapshot</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Notice</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Play/Pause</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Zoom in</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitude</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Add files</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Add folder</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Clear list</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Clear the file list?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitude</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Zoom out</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Mute</translation>
+        </message>
+    </context>
 </TS>

@@ -72,4 +72,107 @@
             <translation>Formulario</translation>
         </message>
     </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Grabación anterior</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Grabación siguiente</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitud</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Detener</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Cambiar vista</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Abrir archivos</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Abrir carpeta</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Captura</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Captura</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Reproducir/Pausa</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Acercar</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitud</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Añadir archivos</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Añadir carpeta</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Vaciar lista</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>¿Vaciar la lista de archivos?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitud</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Alejar</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Silenciar</translation>
+        </message>
+    </context>
 </TS>

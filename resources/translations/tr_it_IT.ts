@@ -72,4 +72,107 @@
             <translation>Modulo</translation>
         </message>
     </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Registrazione precedente</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Registrazione successiva</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitudine</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Cambia vista</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Apri file</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Apri cartella</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Istantanea</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Istantanea</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Riproduci/Pausa</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Ingrandisci</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitudine</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Aggiungi file</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Aggiungi cartella</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Svuota elenco</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Svuotare l'elenco dei file?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitudine</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Riduci</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Muto</translation>
+        </message>
+    </context>
 </TS>

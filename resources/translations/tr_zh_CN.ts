@@ -72,4 +72,107 @@
             <translation>窗体</translation>
         </message>
     </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>上一帧</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>下一帧</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>纬 度</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>全屏播放</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>切换画面</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>打开文件</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>打开文件夹</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>抓拍图片</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>播放/暂停</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>海 拔</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>添加文件</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>添加文件夹</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>清空列表</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>确定要清空文件列表？</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>经 度</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>缩小</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>静音</translation>
+        </message>
+    </context>
 </TS>

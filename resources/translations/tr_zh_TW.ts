@@ -72,4 +72,107 @@
             <translation>視窗</translation>
         </message>
     </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>上一幀</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>下一幀</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>緯 度</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全螢幕</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>全螢幕播放</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>切換畫面</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>開啟檔案</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>開啟資料夾</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>擷取圖片</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>播放/暫停</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>海 拔</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>新增檔案</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>新增資料夾</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>清空清單</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>確定要清空檔案清單？</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>經 度</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>縮小</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>靜音</translation>
+        </message>
+    </context>
 </TS>
