@@ -5,51 +5,51 @@
 #include <QDir>
 #include <QFileInfo>
 
-KoPlaybackRules::Slots KoPlaybackRules::channelSlots(KoFileInfoModel *model)
+KoPlaybackRules::Channels KoPlaybackRules::channelChannels(KoFileInfoModel *model)
 {
-    Slots slots{{model, nullptr, nullptr}};
+    Channels channels{{model, nullptr, nullptr}};
     if (model == nullptr)
-        return slots;
+        return channels;
     switch (model->channelIndex()) {
     case 1:
-        slots[1] = model->nextRecording();
-        if (slots[1])
-            slots[2] = slots[1]->nextRecording();
+        channels[1] = model->nextRecording();
+        if (channels[1])
+            channels[2] = channels[1]->nextRecording();
         break;
     case 2:
-        slots[1] = model->prevRecording();
-        slots[2] = model->nextRecording();
+        channels[1] = model->prevRecording();
+        channels[2] = model->nextRecording();
         break;
     case 3:
-        slots[1] = model->prevRecording();
-        if (slots[1])
-            slots[2] = slots[1]->prevRecording();
+        channels[1] = model->prevRecording();
+        if (channels[1])
+            channels[2] = channels[1]->prevRecording();
         break;
     default:
         break;
     }
-    if (slots[1] == nullptr && slots[2] != nullptr) {
-        slots[1] = slots[2];
-        slots[2] = nullptr;
+    if (channels[1] == nullptr && channels[2] != nullptr) {
+        channels[1] = channels[2];
+        channels[2] = nullptr;
     }
-    if (slots[1] && slots[2]) {
-        Slots sorted{{nullptr, nullptr, nullptr}};
-        for (KoFileInfoModel *m : slots) {
+    if (channels[1] && channels[2]) {
+        Channels sorted{{nullptr, nullptr, nullptr}};
+        for (KoFileInfoModel *m : channels) {
             const int k = m->channelIndex();
             if (k >= 1 && k <= 3 && sorted[k - 1] == nullptr)
                 sorted[k - 1] = m;
         }
         // Only a complete set of channels 1, 2, 3 is re-sorted.
         if (sorted[0] && sorted[1] && sorted[2])
-            slots = sorted;
+            channels = sorted;
     }
-    return slots;
+    return channels;
 }
 
-int KoPlaybackRules::filledSlots(const Slots &slots)
+int KoPlaybackRules::filledChannels(const Channels &channels)
 {
     int n = 0;
-    for (KoFileInfoModel *m : slots)
+    for (KoFileInfoModel *m : channels)
         n += m != nullptr;
     return n;
 }
@@ -68,10 +68,10 @@ int KoPlaybackRules::chainLength(const KoFileInfoModel *model)
     return neighbour->prevRecording() && neighbour->nextRecording() ? 3 : 2;
 }
 
-bool KoPlaybackRules::onlyCurrentRecording(const QList<KoFileInfoModel *> &list, const Slots &slots)
+bool KoPlaybackRules::onlyCurrentRecording(const QList<KoFileInfoModel *> &list, const Channels &channels)
 {
     const int size = list.size();
-    const int chain = chainLength(slots[0]);
+    const int chain = chainLength(channels[0]);
     return size <= 1 || (size == 2 && chain == 2) || (size == 3 && chain == 3);
 }
 
@@ -84,15 +84,15 @@ bool isSibling(const KoFileInfoModel *anchor, const KoFileInfoModel *other)
 
 } // namespace
 
-KoFileInfoModel *KoPlaybackRules::nextRecording(const QList<KoFileInfoModel *> &list, const Slots &slots,
-                                                bool wrap)
+KoFileInfoModel *KoPlaybackRules::nextRecording(const QList<KoFileInfoModel *> &list,
+                                                const Channels &channels, bool wrap)
 {
-    if (slots[0] == nullptr || list.isEmpty())
+    if (channels[0] == nullptr || list.isEmpty())
         return nullptr;
     // The last channel of the playing recording.
-    const int filled = filledSlots(slots);
-    KoFileInfoModel *anchor = slots[0];
-    for (KoFileInfoModel *m : slots) {
+    const int filled = filledChannels(channels);
+    KoFileInfoModel *anchor = channels[0];
+    for (KoFileInfoModel *m : channels) {
         if (m && m->channelIndex() == filled) {
             anchor = m;
             break;
@@ -111,12 +111,13 @@ KoFileInfoModel *KoPlaybackRules::nextRecording(const QList<KoFileInfoModel *> &
     return wrap ? list.first() : nullptr;
 }
 
-KoFileInfoModel *KoPlaybackRules::previousRecording(const QList<KoFileInfoModel *> &list, const Slots &slots)
+KoFileInfoModel *KoPlaybackRules::previousRecording(const QList<KoFileInfoModel *> &list,
+                                                    const Channels &channels)
 {
-    if (slots[0] == nullptr || list.isEmpty())
+    if (channels[0] == nullptr || list.isEmpty())
         return nullptr;
-    KoFileInfoModel *anchor = slots[0];
-    for (KoFileInfoModel *m : slots) {
+    KoFileInfoModel *anchor = channels[0];
+    for (KoFileInfoModel *m : channels) {
         if (m && m->channelIndex() == 1) {
             anchor = m;
             break;

@@ -3,6 +3,7 @@
 #include "app/JXDefaultSettings.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
+#include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/KoTitleBar.h"
 
@@ -20,6 +21,9 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     , ui(new Ui_VelmorMainWidget)
 {
     ui->setupUi(this);
+    // Before the window's own load-finished slot: the bridge learns first that
+    // the page is ready.
+    m_mapBridge = new KoMapBridge(ui->webview, this);
     initTitleBar();
     setWindowTitle(QString());
     setWindowTitle(QStringLiteral("Tavrin Player %1").arg(QStringLiteral(TAVRIN_VERSION_TEXT)));
@@ -42,6 +46,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 
     connectSignals();
+    wireChannelReports();
 
     loadMap();
     setPlayControlsEnabled(false);

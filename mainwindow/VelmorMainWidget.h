@@ -163,7 +163,6 @@ private:
     static QStringList videoFilesIn(const QString &folder);
 
     // Resize borders (VelmorMainWidgetLayout.cpp).
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void initResizeBorders();
     Qt::Edges bandEdgesAt(const QPoint &pos) const;
     bool handleBandMouse(QEvent::Type type, const QPoint &globalPos, Qt::MouseButtons buttons);

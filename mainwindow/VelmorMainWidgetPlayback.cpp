@@ -24,6 +24,28 @@ namespace {
 
 const char *const kAutoStopOff = ".............auto stop is false";
 
+// Keeps a cover over the whole of the display it sits in.
+class CoverFollower : public QObject
+{
+public:
+    CoverFollower(QWidget *cover, QWidget *display)
+        : QObject(cover)
+        , m_cover(cover)
+    {
+        display->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            m_cover->setGeometry(static_cast<QWidget *>(watched)->rect());
+        return false;
+    }
+
+private:
+    QWidget *m_cover;
+};
+
 } // namespace
 
 KoFileInfoModel *VelmorMainWidget::channelModel(int display) const
@@ -60,14 +82,14 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
         return;
     {
         QMutexLocker lock(&m_playMutex);
-        const KoPlaybackRules::Slots slots = KoPlaybackRules::channelSlots(model);
-        m_channelModel1 = slots[0];
-        m_channelModel2 = slots[1];
-        m_channelModel3 = slots[2];
+        const KoPlaybackRules::Channels channels = KoPlaybackRules::channelChannels(model);
+        m_channelModel1 = channels[0];
+        m_channelModel2 = channels[1];
+        m_channelModel3 = channels[2];
         static const int logLines[] = {936, 943, 950};
         static const int modes[] = {2, 1, 0};
         for (int k = 0; k < 3; ++k) {
-            KoFileInfoModel *m = slots[k];
+            KoFileInfoModel *m = channels[k];
             if (m == nullptr)
                 continue;
             qWarning() << "VelmorMainWidget::autoPlayFile" << logLines[k] << m->fileName();
@@ -89,7 +111,7 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
         ui->widget_draw_gsensor->setModel(m_channelModel1);
 
         for (int k = 0; k < 3; ++k) {
-            KoFileInfoModel *m = slots[k];
+            KoFileInfoModel *m = channels[k];
             if (m == nullptr)
                 continue;
             JXPlayWidget *d = display(k + 1);
@@ -282,11 +304,11 @@ KoFileInfoModel *VelmorMainWidget::findNextRecording(bool wrap)
 
 void VelmorMainWidget::stepRecording(bool forward)
 {
-    const KoPlaybackRules::Slots slots{{m_channelModel1, m_channelModel2, m_channelModel3}};
-    if (m_channelModel1 == nullptr || KoPlaybackRules::onlyCurrentRecording(m_fileModels, slots))
+    const KoPlaybackRules::Channels channels{{m_channelModel1, m_channelModel2, m_channelModel3}};
+    if (m_channelModel1 == nullptr || KoPlaybackRules::onlyCurrentRecording(m_fileModels, channels))
         return;
-    KoFileInfoModel *target = forward ? KoPlaybackRules::nextRecording(m_fileModels, slots, true)
-                                      : KoPlaybackRules::previousRecording(m_fileModels, slots);
+    KoFileInfoModel *target = forward ? KoPlaybackRules::nextRecording(m_fileModels, channels, true)
+                                      : KoPlaybackRules::previousRecording(m_fileModels, channels);
     if (target == nullptr)
         return;
     if (forward)
@@ -315,7 +337,8 @@ void VelmorMainWidget::playSelectFile(QString path)
     m_autoStop = false;
     stopPlay();
     const QFileInfo info(path);
-    qWarning() << "VelmorMainWidget::playSelectFile" << 641 << path << info.fileName() << info.absoluteFilePath();
+    qWarning() << "VelmorMainWidget::playSelectFile" << 641 << path << info.fileName()
+               << info.absoluteFilePath();
     auto *model = new KoFileInfoModel(info.fileName(), info.absoluteFilePath());
     KoFileInfoModel *chosen = nullptr;
     for (KoFileInfoModel *m : qAsConst(m_fileModels)) {
@@ -413,10 +436,11 @@ void VelmorMainWidget::on_pushBtn_capture_clicked()
         KoFileInfoModel *m = channelModel(k);
         if (m == nullptr)
             continue;
-        const int n = KoPlaybackRules::nextSnapshotNumber(folder, m->displayName(), settings->getLastCaptureIndex(),
-                                                          first);
+        const int n = KoPlaybackRules::nextSnapshotNumber(folder, m->displayName(),
+                                                          settings->getLastCaptureIndex(), first);
         first = false;
-        const QString path = folder + QLatin1Char('/') + KoPlaybackRules::snapshotFileName(m->displayName(), n);
+        const QString path =
+            folder + QLatin1Char('/') + KoPlaybackRules::snapshotFileName(m->displayName(), n);
         settings->setLastCaptureIndex(n);
         display(k)->capture(path);
     }
@@ -483,7 +507,7 @@ void VelmorMainWidget::showChannelFailure(int k)
         cover = new KoCoverWidget(d);
         // Stacked over the engine's native video window.
         cover->setAttribute(Qt::WA_NativeWindow);
-        d->installEventFilter(this);
+        new CoverFollower(cover, d);
     }
     cover->setGeometry(d->rect());
     cover->show();
@@ -496,15 +520,4 @@ void VelmorMainWidget::hideChannelFailure(int k)
     m_channelFailed[k - 1] = false;
     if (KoCoverWidget *cover = m_channelCovers[k - 1])
         cover->hide();
-}
-
-bool VelmorMainWidget::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize) {
-        for (int k = 1; k <= 3; ++k) {
-            if (watched == display(k) && m_channelCovers[k - 1])
-                m_channelCovers[k - 1]->setGeometry(display(k)->rect());
-        }
-    }
-    return KoBasicWidget::eventFilter(watched, event);
 }

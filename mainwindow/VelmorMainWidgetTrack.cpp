@@ -23,7 +23,8 @@ namespace {
 
 QString unitText()
 {
-    return JXDefaultSettings::instance()->getSpeedUnit() == 1 ? QStringLiteral("MPH") : QStringLiteral("KM/H");
+    return JXDefaultSettings::instance()->getSpeedUnit() == 1 ? QStringLiteral("MPH")
+                                                              : QStringLiteral("KM/H");
 }
 
 } // namespace

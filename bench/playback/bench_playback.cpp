@@ -11,9 +11,9 @@
 // --window: the main window against the standalone players, the web engine's
 // processes counted with the window, and the GUI thread's longest stall.
 
-#include "bench/BenchEnv.h"
 #include "app/JXDefaultSettings.h"
 #include "app/JXPlatform.h"
+#include "bench/BenchEnv.h"
 #include "library/KoFileInfoModel.h"
 #include "mainwindow/VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
@@ -38,8 +38,8 @@
 #include <QDirIterator>
 
 #include <cstdio>
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
 #include <signal.h>
 #include <spawn.h>

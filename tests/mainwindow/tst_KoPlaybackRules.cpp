@@ -27,18 +27,19 @@ class tst_KoPlaybackRules : public QObject
     {
         qDeleteAll(m_list);
         m_list.clear();
+        // Every file exists before the first recording looks for its siblings.
         for (const QString &name : names) {
             QFile f(m_dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
-            f.close();
-            m_list.append(new KoFileInfoModel(name, f.fileName()));
         }
+        for (const QString &name : names)
+            m_list.append(new KoFileInfoModel(name, m_dir.filePath(name)));
         KoFileInfoModel::groupRecordings(m_list);
     }
 
-    KoPlaybackRules::Slots slotsOf(const QString &name) const
+    KoPlaybackRules::Channels slotsOf(const QString &name) const
     {
-        return KoPlaybackRules::channelSlots(byName(name));
+        return KoPlaybackRules::channelChannels(byName(name));
     }
 
     QString nameOf(const KoFileInfoModel *m) const { return m ? m->fileName() : QStringLiteral("-"); }
@@ -57,18 +58,18 @@ private slots:
     {
         // Any channel of a three-channel recording: channel 1 in display 1.
         for (const char *asked : {"2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"}) {
-            const KoPlaybackRules::Slots s = slotsOf(asked);
+            const KoPlaybackRules::Channels s = slotsOf(asked);
             QCOMPARE(nameOf(s[0]), QStringLiteral("2019_0523_143005_001A.MP4"));
             QCOMPARE(nameOf(s[1]), QStringLiteral("2019_0523_143006_002B.MP4"));
             QCOMPARE(nameOf(s[2]), QStringLiteral("2019_0523_143005_001C.MP4"));
         }
         // Two channels: the asked-for one stays in display 1.
-        KoPlaybackRules::Slots s = slotsOf("20190523143025_01_b.MOV");
+        KoPlaybackRules::Channels s = slotsOf("20190523143025_01_b.MOV");
         QCOMPARE(nameOf(s[0]), QStringLiteral("20190523143025_01_b.MOV"));
         QCOMPARE(nameOf(s[1]), QStringLiteral("20190523143025_00.MOV"));
         QCOMPARE(s[2], nullptr);
         s = slotsOf("2019_0601_080000_001A.MP4");
-        QCOMPARE(KoPlaybackRules::filledSlots(s), 1);
+        QCOMPARE(KoPlaybackRules::filledChannels(s), 1);
         QCOMPARE(KoPlaybackRules::chainLength(s[0]), 1);
         QCOMPARE(KoPlaybackRules::chainLength(byName("2019_0523_143005_001A.MP4")), 3);
         QCOMPARE(KoPlaybackRules::chainLength(byName("20190523143025_00.MOV")), 2);
@@ -89,7 +90,8 @@ private slots:
 
         const auto last = slotsOf("2019_0601_080000_001A.MP4");
         QCOMPARE(KoPlaybackRules::nextRecording(m_list, last, false), nullptr);
-        QCOMPARE(nameOf(KoPlaybackRules::nextRecording(m_list, last, true)), QStringLiteral("20190523143025_00.MOV"));
+        QCOMPARE(nameOf(KoPlaybackRules::nextRecording(m_list, last, true)),
+                 QStringLiteral("20190523143025_00.MOV"));
 
         // Previous on the first recording of the list plays the last one.
         const auto mov = slotsOf("20190523143025_00.MOV");
