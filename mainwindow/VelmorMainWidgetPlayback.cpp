@@ -137,6 +137,12 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
 
 void VelmorMainWidget::playStartSlot()
 {
+    // A restart still queued from before a stop (a seek, a frame) must not
+    // uncover an idle window.
+    if (m_playState == 0) {
+        ui->widget_display_1->hide();
+        return;
+    }
     ui->widget_display_cover->hide();
     qWarning() << "VelmorMainWidget::playStartSlot" << 1755 << ui->widget_display_cover->geometry();
 }
@@ -231,8 +237,16 @@ void VelmorMainWidget::playEndSlot()
 {
     // A first channel that could not be played did not reach its end: the
     // recording does not move on, the other channels play on.
-    if (m_channelModel1 && ui->widget_display_1->playLabel()->lastEndWasError()) {
+    const PlayLabel *engine = ui->widget_display_1->playLabel();
+    if (m_channelModel1 && engine->lastEndWasError()) {
         channelFailed(1);
+        return;
+    }
+    // The end of a file that was stopped or replaced can be reported after
+    // the next recording has started (and after another display's duration
+    // report has armed the automatic advance): only a real end moves on.
+    if (!engine->lastEndWasEof()) {
+        qWarning() << "VelmorMainWidget::playEndSlot" << __LINE__ << "end of a stopped file ignored";
         return;
     }
     onStopPlay();
@@ -262,8 +276,13 @@ void VelmorMainWidget::wireChannelReports()
 {
     for (int k = 1; k <= 3; ++k) {
         JXPlayWidget *d = display(k);
-        if (k > 1)
+        if (k > 1) {
             connect(d, &JXPlayWidget::playEndSignal, this, [this, k] { channelEnded(k); });
+            connect(d, &JXPlayWidget::playStartSignal, this, [this, k] {
+                if (m_playState == 0 || channelModel(k) == nullptr)
+                    display(k)->hide();
+            });
+        }
         connect(d->playLabel(), &PlayLabel::sigUpdateFileAttribute, this, [this, k](int64_t, int width, int) {
             if (width <= 0)
                 channelFailed(k);
