@@ -184,6 +184,28 @@ private slots:
         }
     }
 
+    // As the main window runs it: created with new over a parent, exec()'d,
+    // closed by the title bar; the changes stay and the dialog is gone.
+    void modalRunFromAParentWindow()
+    {
+        QWidget owner;
+        owner.resize(800, 600);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QList<bool> calls;
+        QPointer<KoAppSettingDialog> dialog = new KoAppSettingDialog([&](bool map) { calls << map; }, &owner);
+        QTimer::singleShot(0, dialog, [&] {
+            QVERIFY(dialog->isModal());
+            dialog->findChild<KoCustomComboBox *>(QStringLiteral("comboBox_unit"))->setCurrentIndex(1);
+            QTest::mouseClick(dialog->titleBar()->findChild<QPushButton *>(QStringLiteral("ButtonClose")),
+                              Qt::LeftButton);
+        });
+        QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(calls, QList<bool>{false});
+        QCOMPARE(JXDefaultSettings::instance()->getSpeedUnit(), 1);
+    }
+
     void snapshotFolderChoice()
     {
         auto *s = JXDefaultSettings::instance();

@@ -12,7 +12,8 @@ languages=("$@")
 mkdir -p "$out"
 cmake -S "$root" -B "$root/build" >/dev/null
 cmake --build "$root/build" --target settings_preview -j2 >/dev/null
-scratch=$(mktemp -d)
+# Shaped like a home folder, so the default snapshot folder is as long as a real one.
+scratch=$(mktemp -d /tmp/home.XXXX)
 trap 'rm -rf "$scratch"' EXIT
 names=(zh_CN zh_TW en_US ja_JA ru_RU de_DE it_IT es_ES)
 for entry in "${languages[@]}"; do
