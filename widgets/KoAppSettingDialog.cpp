@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListView>
-#include <QStyledItemDelegate>
 #include <QTemporaryFile>
 
 namespace {
@@ -27,10 +26,9 @@ const char *const kMapNames[] = {
 
 void fillCombo(QComboBox *combo, const QStringList &items, int current)
 {
-    // A list view with a styled delegate, so that the style sheet's item
-    // rules (height, indent, selection colour) apply to every popup row.
+    // A plain list view, so that the style sheet's item rules (height,
+    // indent, selection colour) apply to the popup rows.
     combo->setView(new QListView(combo));
-    combo->setItemDelegate(new QStyledItemDelegate(combo));
     combo->clear();
     combo->addItems(items);
     combo->setCurrentIndex(current);
