@@ -12,6 +12,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLayout>
 #include <QListView>
 #include <QTemporaryFile>
 
@@ -140,6 +141,9 @@ bool KoAppSettingDialog::applySnapDir(const QString &path)
         box->setMessage(tr("无法写入所选文件夹，抓拍路径未更改。"));
         if (auto *cancel = box->findChild<QWidget *>(QStringLiteral("pushBtn_cancel")))
             cancel->hide();
+        // The box is sized for one or two lines; grow it to the wrapped message.
+        if (QLayout *layout = box->layout())
+            box->resize(box->width(), qMax(box->height(), layout->totalHeightForWidth(box->width())));
         box->open();
         return false;
     }

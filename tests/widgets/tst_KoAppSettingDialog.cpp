@@ -245,6 +245,8 @@ private slots:
             QVERIFY(alert->isVisible());
             QCOMPARE(alert->message(), translated("无法写入所选文件夹，抓拍路径未更改。"));
             QVERIFY(alert->message() != QStringLiteral("无法写入所选文件夹，抓拍路径未更改。"));
+            auto *text = alert->findChild<QLabel *>(QStringLiteral("label_msg"));
+            QVERIFY(text->heightForWidth(text->width()) <= text->height());
             alert->close();
             QTRY_VERIFY(alerts().isEmpty());
         }

@@ -2,7 +2,9 @@
 // settings it changes are real: run it with XDG_CONFIG_HOME pointing at a
 // scratch folder (screenshot.sh does).
 //
-//   settings_preview [language index 0..7] [--popup map|language]
+//   settings_preview [language index 0..7] [--popup map|language] [--refuse]
+//
+// --refuse chooses a snapshot folder that does not exist, to show the refusal.
 
 #include "app/JXDefaultSettings.h"
 #include "app/JXLanguage.h"
@@ -41,5 +43,8 @@ int main(int argc, char **argv)
                 combo->showPopup();
         });
     }
+    if (args.contains(QStringLiteral("--refuse")))
+        QTimer::singleShot(300, dialog,
+                           [dialog] { dialog->applySnapDir(QStringLiteral("/nonexistent/folder")); });
     return app.exec();
 }

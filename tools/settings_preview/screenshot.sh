@@ -2,7 +2,8 @@
 # Screenshots of the settings dialog on a virtual display, one per language.
 # Usage: tools/settings_preview/screenshot.sh [out dir] [language index...]
 # (default: simplified Chinese, English, German and Russian; an index followed
-# by ":map" or ":language" also opens that list, e.g. 5:language)
+# by ":map" or ":language" also opens that list, e.g. 5:language; ":refuse" shows
+# the message for a folder that cannot be written)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=${1:-$root/build/settings-preview}
@@ -20,7 +21,8 @@ for entry in "${languages[@]}"; do
   index=${entry%%:*}
   popup=
   suffix=
-  if [[ $entry == *:* ]]; then popup="--popup ${entry#*:}"; suffix="-${entry#*:}"; fi
+  if [[ $entry == *:refuse ]]; then popup="--refuse"; suffix=-refuse
+  elif [[ $entry == *:* ]]; then popup="--popup ${entry#*:}"; suffix="-${entry#*:}"; fi
   shot="$out/settings-${names[$index]}$suffix.png"
   rm -rf "${scratch:?}"/.config "$scratch"/.cache
   XDG_CONFIG_HOME=$scratch/.config XDG_CACHE_HOME=$scratch/.cache \
