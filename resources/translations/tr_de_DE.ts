@@ -33,16 +33,56 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Aktuelle Version: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Englisch</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Japanisch</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Projektseite: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Fragen und Fehlerberichte: über den Tracker der Projektseite.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Systemeinstellungen</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player spielt Dashcam-Aufnahmen zusammen mit Route, Geschwindigkeit und G-Sensor-Daten ab.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: alle Kameras einer Fahrt auf einer Zeitleiste.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Versionsinformationen</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Website: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Russisch</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Kartendienst:</translation>
         </message>
         <message>
             <source>德文</source>
@@ -50,19 +90,47 @@
         </message>
         <message>
             <source>意大利</source>
-            <translation>Italienisch</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>Ordner für Schnappschüsse</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Ordner für Schnappschüsse:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>In den gewählten Ordner kann nicht geschrieben werden. Der Ordner für Schnappschüsse bleibt unverändert.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>Chinesisch (vereinfacht)</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Chinesisch (traditionell)</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spanisch</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Sprache:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Geschwindigkeitseinheit:</translation>
         </message>
     </context>
     <context>

@@ -33,6 +33,10 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Current Version: </translation>
+        </message>
+        <message>
             <source>English</source>
             <translation>English</translation>
         </message>
@@ -41,28 +45,92 @@
             <translation>Japanese</translation>
         </message>
         <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Project page: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Questions and bug reports: the project page's tracker.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>System Settings</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: every camera of a drive, one timeline.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Version Info</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Web site: %1</translation>
+        </message>
+        <message>
             <source>俄文</source>
-            <translation>Russian</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Map service:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>German</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>Italian</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>Snapshot folder</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Snapshot folder:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>The chosen folder cannot be written to. The snapshot folder was not changed.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>Simplified Chinese</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Traditional Chinese</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spanish</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Speed unit:</translation>
         </message>
     </context>
     <context>

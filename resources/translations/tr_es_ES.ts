@@ -33,36 +33,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Versión actual: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Inglés</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Japonés</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Página del proyecto: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Preguntas e informes de errores: el gestor de incidencias de la página del proyecto.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Configuración del sistema</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player reproduce las grabaciones de la cámara del coche junto con la ruta, la velocidad y los datos del sensor G.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: todas las cámaras de un viaje, una sola línea de tiempo.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Información de la versión</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Sitio web: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Ruso</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Servicio de mapas:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>Alemán</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
             <translation>Italiano</translation>
         </message>
         <message>
+            <source>抓拍路径</source>
+            <translation>Carpeta de capturas</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Carpeta de capturas:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>No se puede escribir en la carpeta elegida. La carpeta de capturas no ha cambiado.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
+        </message>
+        <message>
             <source>简体中文</source>
-            <translation>Chino simplificado</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Chino tradicional</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
             <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Idioma:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Unidad de velocidad:</translation>
         </message>
     </context>
     <context>

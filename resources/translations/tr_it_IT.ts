@@ -33,36 +33,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Versione attuale: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Inglese</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Giapponese</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Pagina del progetto: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Domande e segnalazioni di errori: il tracker della pagina del progetto.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Impostazioni di sistema</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player riproduce le registrazioni della dashcam insieme a percorso, velocità e dati del sensore G.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: tutte le telecamere di un viaggio, un'unica linea temporale.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Informazioni sulla versione</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Sito web: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Russo</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Servizio mappe:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>Tedesco</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
             <translation>Italiano</translation>
         </message>
         <message>
+            <source>抓拍路径</source>
+            <translation>Cartella delle istantanee</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Cartella delle istantanee:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>Impossibile scrivere nella cartella scelta. La cartella delle istantanee non è cambiata.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
+        </message>
+        <message>
             <source>简体中文</source>
-            <translation>Cinese semplificato</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Cinese tradizionale</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spagnolo</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Lingua:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Unità di velocità:</translation>
         </message>
     </context>
     <context>
