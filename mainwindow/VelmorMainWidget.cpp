@@ -5,6 +5,7 @@
 #include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
+#include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoTitleBar.h"
 
 #include <QAction>
@@ -180,9 +181,17 @@ void VelmorMainWidget::showCustomMenuSlot(void *data)
 
 void VelmorMainWidget::showAppSettingSlot()
 {
-    // The settings dialog comes with its own class; until then the request is
-    // only noted.
-    qWarning() << "VelmorMainWidget::showAppSettingSlot" << __LINE__ << "no settings dialog yet";
+    JXDefaultSettings::instance()->getMapType();
+    // The dialog deletes itself when it closes; a change applies at once.
+    auto *dialog = new KoAppSettingDialog(
+        [this](bool mapChanged) {
+            if (m_playState == 0)
+                resetDisplayInfo();
+            if (mapChanged)
+                loadMap();
+        },
+        this);
+    dialog->exec();
 }
 
 void VelmorMainWidget::on_pushBtn_setting_clicked()

@@ -8,11 +8,15 @@
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/PlayLabel.h"
+#include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoCoverWidget.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <mpv/client.h>
 
@@ -209,6 +213,28 @@ private slots:
         QCOMPARE(m_window->fileModels().size(), listed);
         m_window->on_pushBtn_stop_clicked();
         QVERIFY(!coverShown(2) && !coverShown(3));
+    }
+
+    // The settings dialog reports back: a new map type reloads the page, a new
+    // unit shows at once while nothing plays.
+    void settingsApplyAtOnce()
+    {
+        QStringList seen;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = m_window->findChild<KoAppSettingDialog *>();
+            QVERIFY(dialog);
+            dialog->findChild<QComboBox *>("comboBox_map")->setCurrentIndex(1);
+            seen << ui()->webview->page()->requestedUrl().fileName();
+            dialog->findChild<QComboBox *>("comboBox_unit")->setCurrentIndex(1);
+            seen << ui()->label_speed_value->text();
+            dialog->findChild<QComboBox *>("comboBox_map")->setCurrentIndex(2);
+            dialog->findChild<QComboBox *>("comboBox_unit")->setCurrentIndex(0);
+            dialog->close();
+        });
+        m_window->showAppSettingSlot();
+        QCOMPARE(seen, QStringList({"dunmorebd.html", "0 MPH"}));
+        QCOMPARE(ui()->webview->page()->requestedUrl().fileName(), QStringLiteral("dunmoreos.html"));
+        QTRY_VERIFY_WITH_TIMEOUT(m_window->mapBridge()->isPageReady(), 30000);
     }
 
     // The label rules on a made-up track: no fix, then miles per hour.
