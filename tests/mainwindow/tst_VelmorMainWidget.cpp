@@ -29,8 +29,7 @@ bool isOpaqueToCheck(const QWidget *w)
 {
     return qobject_cast<const JXPlayWidget *>(w) || qobject_cast<const KoCoverWidget *>(w) ||
            qobject_cast<const QWebEngineView *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
-           qobject_cast<const KoTitleBar *>(w) || qobject_cast<const KoCustomPushButton *>(w) ||
-           qobject_cast<const QSplitterHandle *>(w);
+           qobject_cast<const KoTitleBar *>(w) || qobject_cast<const QSplitterHandle *>(w);
 }
 
 // Every shown widget of the form lies inside its parent, a label's text fits
@@ -108,13 +107,19 @@ private slots:
     void nothingIsCutOffAtTheSmallestSizeOrOnAFullScreen_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("minimum") << QSize(1035, 665);
-        QTest::newRow("1920x1080") << QSize(1920, 1080);
+        QTest::addColumn<int>("language");
+        for (int language = 0; language < kLanguageCount; ++language)
+            QTest::addRow("1035x665 %s", g_languageTable[language].resource) << QSize(1035, 665) << language;
+        QTest::newRow("1920x1080 tr_ru_RU") << QSize(1920, 1080) << 4;
     }
 
     void nothingIsCutOffAtTheSmallestSizeOrOnAFullScreen()
     {
         QFETCH(QSize, size);
+        QFETCH(int, language);
+        QCoreApplication::installTranslator(&g_translator);
+        loadTranslator(language);
+        auto uninstall = qScopeGuard([] { QCoreApplication::removeTranslator(&g_translator); });
         VelmorMainWidget window;
         window.resize(size);
         window.show();
@@ -168,7 +173,7 @@ private slots:
         language = 5;
         loadTranslator(language);
         QTRY_COMPARE(f->pushBtn_mute->toolTip(), QStringLiteral("Stumm"));
-        QCOMPARE(f->pushBtn_clear_list->buttonText(), QStringLiteral("Liste leeren"));
+        QCOMPARE(f->pushBtn_clear_list->buttonText(), QStringLiteral("Leeren"));
         QCOMPARE(f->label_altitude->text(), QStringLiteral("Höhe"));
         QCoreApplication::removeTranslator(&g_translator);
         QTRY_COMPARE(f->pushBtn_mute->toolTip(), QStringLiteral("静音"));
