@@ -7,6 +7,7 @@
 #include "widgets/KoTitleBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -68,6 +69,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 // after the window.
 VelmorMainWidget::~VelmorMainWidget()
 {
+    qApp->removeEventFilter(this);
     restoreBandCursor();
 }
 
