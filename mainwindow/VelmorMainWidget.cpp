@@ -9,6 +9,7 @@
 #include "widgets/KoTitleBar.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -74,6 +75,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 // after the window.
 VelmorMainWidget::~VelmorMainWidget()
 {
+    qApp->removeEventFilter(this);
     restoreBandCursor();
 }
 

@@ -160,6 +160,7 @@ private:
     void addFiles(const QStringList &paths, KoDirectoryListing *listing);
     void restorePlayingMarks();
     static bool hasVideoSuffix(const QString &path);
+    static QStringList videoSuffixes();
     static QStringList videoFilesIn(const QString &folder);
 
     // Resize borders (VelmorMainWidgetLayout.cpp).

@@ -54,11 +54,12 @@ void VelmorMainWidget::addFiles(const QStringList &paths, KoDirectoryListing *li
     for (KoFileInfoModel *recording : qAsConst(m_fileModels))
         listed.insert(recording->filePath(), recording);
 
+    // One log line for the batch: thousands of files make thousands of lines.
+    qWarning() << "VelmorMainWidget::addFilePath" << 1222 << paths.size() << "files from" << paths.first()
+               << "to" << paths.last();
     QSet<QString> added;
     for (const QString &path : paths) {
         const QFileInfo info(path);
-        qWarning() << "VelmorMainWidget::addFilePath" << 1222 << path << info.fileName()
-                   << info.absoluteFilePath();
         auto *recording = new KoFileInfoModel(info.fileName(), info.absoluteFilePath(), nullptr, listing);
         added.insert(recording->filePath());
         if (listed.contains(recording->filePath())) {
@@ -89,20 +90,23 @@ void VelmorMainWidget::refreshFileList()
 
 bool VelmorMainWidget::hasVideoSuffix(const QString &path)
 {
-    // The translations keep these texts as they are.
-    const QString suffix = QFileInfo(path).suffix();
-    return suffix.compare(tr("mp4"), Qt::CaseInsensitive) == 0 ||
-           suffix.compare(tr("mov"), Qt::CaseInsensitive) == 0 ||
-           suffix.compare(tr("ts"), Qt::CaseInsensitive) == 0;
+    return videoSuffixes().contains(QFileInfo(path).suffix(), Qt::CaseInsensitive);
+}
+
+// The translations keep these texts as they are.
+QStringList VelmorMainWidget::videoSuffixes()
+{
+    return {tr("mp4"), tr("mov"), tr("ts")};
 }
 
 QStringList VelmorMainWidget::videoFilesIn(const QString &folder)
 {
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files);
     qWarning() << "VelmorMainWidget::on_pushBtn_add_dir_clicked" << 1803 << entries.size();
+    const QStringList suffixes = videoSuffixes();
     QStringList kept;
     for (const QFileInfo &entry : entries) {
-        if (hasVideoSuffix(entry.fileName()))
+        if (suffixes.contains(entry.suffix(), Qt::CaseInsensitive))
             kept.append(entry.absoluteFilePath());
     }
     return kept;

@@ -315,7 +315,7 @@ inline void Ui_VelmorMainWidget::setupLeft()
                                 QStringLiteral("00:00/00:00"));
     label_play_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Tall enough for the 13-pixel digits; a lower label clips them.
-    label_play_time->setMaximumHeight(16);
+    label_play_time->setMaximumHeight(18);
     gridLayout_12->addWidget(label_play_time, 1, 1, 1, 1);
     gridLayout_file_control->addWidget(widget_12, 0, 0, 1, 1);
 
@@ -424,7 +424,8 @@ inline void Ui_VelmorMainWidget::setupInstruments()
     gridLayout_speed_control->addItem(spacer(), 0, 0, 1, 1);
 
     widget = panel(widget_speed_control, "widget");
-    widget->setMinimumWidth(20);
+    // As wide as the legends it holds.
+    widget->setMinimumWidth(21);
     label_3 = makeLabel(widget, "label_3", legend.arg(cyan), QStringLiteral("X"));
     label_3->setGeometry(0, 9, 21, 16);
     label_4 = makeLabel(widget, "label_4", legend.arg(orange), QStringLiteral("Y"));

@@ -216,15 +216,15 @@
         </message>
         <message>
             <source>添加文件</source>
-            <translation>Dateien hinzufügen</translation>
+            <translation>Dateien</translation>
         </message>
         <message>
             <source>添加文件夹</source>
-            <translation>Ordner hinzufügen</translation>
+            <translation>Ordner</translation>
         </message>
         <message>
             <source>清空列表</source>
-            <translation>Liste leeren</translation>
+            <translation>Leeren</translation>
         </message>
         <message>
             <source>确定要清空文件列表？</source>

@@ -216,11 +216,11 @@
         </message>
         <message>
             <source>添加文件</source>
-            <translation>Añadir archivos</translation>
+            <translation>Archivos</translation>
         </message>
         <message>
             <source>添加文件夹</source>
-            <translation>Añadir carpeta</translation>
+            <translation>Carpeta</translation>
         </message>
         <message>
             <source>清空列表</source>

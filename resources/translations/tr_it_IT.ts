@@ -216,15 +216,15 @@
         </message>
         <message>
             <source>添加文件</source>
-            <translation>Aggiungi file</translation>
+            <translation>File</translation>
         </message>
         <message>
             <source>添加文件夹</source>
-            <translation>Aggiungi cartella</translation>
+            <translation>Cartella</translation>
         </message>
         <message>
             <source>清空列表</source>
-            <translation>Svuota elenco</translation>
+            <translation>Svuota</translation>
         </message>
         <message>
             <source>确定要清空文件列表？</source>

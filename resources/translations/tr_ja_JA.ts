@@ -220,11 +220,11 @@
         </message>
         <message>
             <source>添加文件夹</source>
-            <translation>フォルダー追加</translation>
+            <translation>フォルダ追加</translation>
         </message>
         <message>
             <source>清空列表</source>
-            <translation>リストを消去</translation>
+            <translation>リスト消去</translation>
         </message>
         <message>
             <source>确定要清空文件列表？</source>

@@ -216,15 +216,15 @@
         </message>
         <message>
             <source>添加文件</source>
-            <translation>Добавить файлы</translation>
+            <translation>Файлы</translation>
         </message>
         <message>
             <source>添加文件夹</source>
-            <translation>Добавить папку</translation>
+            <translation>Папка</translation>
         </message>
         <message>
             <source>清空列表</source>
-            <translation>Очистить список</translation>
+            <translation>Очистить</translation>
         </message>
         <message>
             <source>确定要清空文件列表？</source>
