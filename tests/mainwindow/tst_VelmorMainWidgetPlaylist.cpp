@@ -88,8 +88,9 @@ private slots:
         QCOMPARE(storedPaths(), QStringList({a, b}));
         // Grouped: the front camera leads to the rear one.
         QCOMPARE(window.fileModels().at(0)->nextRecording(), window.fileModels().at(1));
-        // Any add that was not only this file clears its playing mark.
-        QVERIFY(!window.fileModels().at(1)->isPlaying());
+        // The drop plays its first file, with its sibling in display 2.
+        QCOMPARE(window.channelModel(1), window.fileModels().at(1));
+        QCOMPARE(window.channelModel(2), window.fileModels().at(0));
         QCOMPARE(JXDefaultSettings::instance()->getVideoDir(), QFileInfo(b).absolutePath());
     }
 
