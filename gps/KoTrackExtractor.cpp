@@ -215,7 +215,7 @@ int KoTrackExtractor::tsDataPacketCount()
     return s_tsDataPackets.load();
 }
 
-int KoTrackExtractor::run(int kind)
+int KoTrackExtractor::run(Kind kind)
 {
     m_wasDirect = false;
     int result;
@@ -615,7 +615,8 @@ bool KoTrackExtractor::closeOutput()
     return !m_outputFailed;
 }
 
-int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int kind, bool *wasDirect)
+int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, KoTrackExtractor::Kind kind,
+                 bool *wasDirect)
 {
     if (wasDirect)
         *wasDirect = false;
@@ -638,7 +639,8 @@ int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int
     return result;
 }
 
-int extractTrackFromBuffer(const QByteArray &source, int kind, QByteArray *output, bool *wasDirect)
+int extractTrackFromBuffer(const QByteArray &source, KoTrackExtractor::Kind kind, QByteArray *output,
+                           bool *wasDirect)
 {
     const std::unique_ptr<KoByteSource> bytes = KoByteSource::fromMemory(source.constData(), source.size());
     KoTrackExtractor extractor(bytes.get(), output);

@@ -33,7 +33,7 @@ struct Run
     }
 };
 
-Run extract(const QByteArray &file, int kind)
+Run extract(const QByteArray &file, KoTrackExtractor::Kind kind)
 {
     Run r;
     r.track = "not written";
@@ -655,7 +655,8 @@ void tst_KoTrackExtractor::missingSourceFails()
     const QString output = dir.filePath(QStringLiteral("out.txt"));
     bool direct = true;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^extractTrack .*cannot open"));
-    QCOMPARE(extractTrack(QFile::encodeName(dir.filePath("none.mp4")), QFile::encodeName(output), 1, &direct),
+    QCOMPARE(extractTrack(QFile::encodeName(dir.filePath("none.mp4")), QFile::encodeName(output),
+                          KoTrackExtractor::Mp4Walk, &direct),
              -1);
     QCOMPARE(direct, false);
     QVERIFY(!QFile::exists(output));
@@ -669,7 +670,8 @@ void tst_KoTrackExtractor::unwritableOutputFails()
     const QString mov = dir.filePath(QStringLiteral("a.mov"));
     QVERIFY(indexBoxMp4(drive(3)).write(mp4));
     QVERIFY(freeGpsMov(drive(3)).write(mov));
-    const QList<QPair<QString, int>> runs = {{mov, 0}, {mp4, 1}, {mp4, 2}};
+    const QList<QPair<QString, KoTrackExtractor::Kind>> runs = {
+        {mov, KoTrackExtractor::MovWalk}, {mp4, KoTrackExtractor::Mp4Walk}, {mp4, KoTrackExtractor::TsScan}};
     for (const auto &run : runs) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^KoTrackExtractor::openOutput"));
         int result = 0;
