@@ -42,6 +42,7 @@ private:
     struct Sample;
 
     bool readBox(qint64 offset, qint64 end, bool largeSizes, Box *box) const;
+    bool findChunkTable(const Box &track, bool largeSizes, Box *stco, Box *stsd) const;
     int mp4Walk();
     int movWalk();
     int tsScan();
