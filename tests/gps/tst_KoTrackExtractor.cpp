@@ -111,6 +111,7 @@ private slots:
     void truncatedBlockReadsZeros();
     void nonLetterHemisphereWrittenAsDefault();
     void overlongLineDropped();
+    void lineOfExactlyTheLimitKept();
     void linesMatchPrintfFormat();
     // Box walks
     void largeSizeBoxSkipped();
@@ -337,6 +338,25 @@ void tst_KoTrackExtractor::overlongLineDropped()
     // A reader takes lines of at most 255 characters: the absurd one is left out.
     QCOMPARE(r.lines().size(), 1);
     QVERIFY(r.lines()[0].startsWith("A20190523140001,"));
+}
+
+void tst_KoTrackExtractor::lineOfExactlyTheLimitKept()
+{
+    // Four fields near the float maximum make a 253-byte line with G-sensor
+    // 0,0,0; a three-digit count then gives 255 bytes (kept), "-100" 256.
+    QVector<Sample> samples = drive(3);
+    for (int i = 0; i < 2; ++i) {
+        Sample &s = samples[i];
+        s.latitude = s.longitude = s.speed = s.heading = s.altitude = 3e38f;
+        s.gX = i == 0 ? 100 : -100;
+        s.gY = s.gZ = 0;
+    }
+    const Run r = extract(directChunksMp4(samples).bytes(), KoTrackExtractor::Mp4Walk);
+    QCOMPARE(r.result, 0);
+    QCOMPARE(r.lines().size(), 2);
+    QCOMPARE(r.lines()[0].size() + 1, 255);
+    QVERIFY(r.lines()[0].contains(",100,0,0,"));
+    QVERIFY(r.lines()[1].startsWith("A20190523140002,"));
 }
 
 void tst_KoTrackExtractor::linesMatchPrintfFormat()
