@@ -1,4 +1,5 @@
 #include "app/JXDefaultSettings.h"
+#include "app/JXEngineFailure.h"
 #include "app/JXFirstRun.h"
 #include "app/JXLanguage.h"
 #include "app/JXPlatform.h"
@@ -6,6 +7,9 @@
 
 #include <QApplication>
 #include <QDebug>
+
+#include <memory>
+#include <stdexcept>
 
 int main(int argc, char **argv)
 {
@@ -23,8 +27,15 @@ int main(int argc, char **argv)
     loadTranslator(language);
     QCoreApplication::installTranslator(&g_translator);
 
-    VelmorMainWidget window;
-    window.show();
+    // The window builds the video displays; their engine throws when libmpv
+    // cannot be set up.
+    std::unique_ptr<VelmorMainWidget> window;
+    try {
+        window = std::make_unique<VelmorMainWidget>();
+    } catch (const std::runtime_error &error) {
+        return JXEngineFailure::report(error);
+    }
+    window->show();
     qWarning() << "main" << 134;
 
     return app.exec();

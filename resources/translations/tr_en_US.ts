@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>The video engine (libmpv) could not be started. Tavrin Player will close.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>

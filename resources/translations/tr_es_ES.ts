@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>No se pudo iniciar el motor de vídeo (libmpv). Tavrin Player se cerrará.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>

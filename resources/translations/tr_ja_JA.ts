@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>ビデオエンジン（libmpv）を起動できませんでした。Tavrin Player を終了します。</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>エラー</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>

@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>Не удалось запустить видеодвижок (libmpv). Tavrin Player будет закрыт.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Ошибка</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
