@@ -3,11 +3,13 @@
 # sample recordings listed (their preview thumbnails drawn from the first
 # frame by ffmpeg, as a display writes them when it plays): the window at its
 # smallest size, 1035x665, and maximised by a double click on its title bar.
-# Usage: bench/mainwindow/screenshot.sh [output folder]   (default build/mainwindow-shots)
+# Usage: bench/mainwindow/screenshot.sh [output folder] [language index]
+#        (default build/mainwindow-shots, 2 = English)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build
 out=${1:-$build/mainwindow-shots}
+language=${2:-2}
 mkdir -p "$out"
 cmake --build "$build" --target TavrinPlayer tavrin-make-samples -j2 >/dev/null
 samples=$build/test-samples
@@ -29,7 +31,7 @@ for f in "$samples"/*.MP4 "$samples"/*.MOV "$samples"/*.TS; do
   ffmpeg -v error -y -i "$f" -frames:v 1 "$appdata/Previews/$(stat -c %s "$f")_${name%%.*}.jpg"
 done
 joined=$(printf '%s, ' "${list[@]}")
-printf '[General]\ng_settingKey_last_filelist=%s\ng_settingKey_language=2\n' "${joined%, }" \
+printf '[General]\ng_settingKey_last_filelist=%s\ng_settingKey_language=%s\n' "${joined%, }" "$language" \
   > "$XDG_CONFIG_HOME/T561/TavrinPlayer.conf"
 
 xvfb-run -a -s "-screen 0 1920x1080x24" sh -c "
