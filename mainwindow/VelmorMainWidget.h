@@ -200,6 +200,8 @@ private:
     // Channels of the playing recording that cannot be played, and the
     // covers shown in their displays.
     std::array<bool, 3> m_channelFailed{};
+    // The second the slider, time and instruments show (-1: none yet).
+    int m_shownSecond = -1;
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;

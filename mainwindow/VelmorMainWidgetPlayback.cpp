@@ -83,6 +83,7 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
     {
         QMutexLocker lock(&m_playMutex);
         const KoPlaybackRules::Channels channels = KoPlaybackRules::channelChannels(model);
+        m_shownSecond = -1;
         m_channelModel1 = channels[0];
         m_channelModel2 = channels[1];
         m_channelModel3 = channels[2];
@@ -155,6 +156,7 @@ void VelmorMainWidget::updateVideoDurationSlot(float duration)
     qWarning() << "VelmorMainWidget::updateVideoDurationSlot" << 1730 << duration;
     m_autoStop = true;
     m_channelModel1->setVideoDuration(duration);
+    m_shownSecond = -1;
     ui->horizontalSlider_progress->setRange(0, int(duration));
 }
 
@@ -184,6 +186,7 @@ void VelmorMainWidget::stopPlay()
         }
         ui->treeView_filelist->setFileList(m_fileModels);
         m_channelModel1 = m_channelModel2 = m_channelModel3 = nullptr;
+        m_shownSecond = -1;
         ui->pushBtn_play->setChecked(false);
         if (m_mapBridge)
             m_mapBridge->clearGPSLine();
@@ -403,6 +406,7 @@ void VelmorMainWidget::posChangedSlot(double pos)
 
 void VelmorMainWidget::seekAll(int seconds)
 {
+    m_shownSecond = -1;
     for (int k = 1; k <= 3; ++k)
         display(k)->seek(seconds);
     updateProgress(seconds);

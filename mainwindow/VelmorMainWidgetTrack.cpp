@@ -119,6 +119,10 @@ void VelmorMainWidget::updateVideoProgressSlot(float progress)
     if (m_channelModel1 == nullptr)
         return;
     const int current = int(progress + 0.5f);
+    // The engine reports every frame; what is shown changes once a second.
+    if (current == m_shownSecond)
+        return;
+    m_shownSecond = current;
     const int total = int(m_channelModel1->videoDuration());
     // While the user holds the handle the slider is theirs: a report would
     // pull it back and seek every display to where the video was.

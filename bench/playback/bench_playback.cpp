@@ -36,6 +36,7 @@
 #include <mpv/client.h>
 
 #include <QDirIterator>
+#include <QRect>
 
 #include <cstdio>
 #include <functional>
@@ -179,6 +180,12 @@ Usage runEmbedded(const QStringList &files, double length)
     return u;
 }
 
+QByteArray geometryOption(const QRect &r)
+{
+    return "--geometry=" + QByteArray::number(r.width()) + "x" + QByteArray::number(r.height()) + "+" +
+           QByteArray::number(r.x()) + "+" + QByteArray::number(r.y());
+}
+
 // One standalone mpv with a JSON IPC socket.
 struct Standalone
 {
@@ -208,7 +215,9 @@ struct Standalone
     }
 };
 
-Usage runStandalone(const QStringList &files, double length, const QByteArray &vo)
+// Each player's window size; by default three 636x358 windows side by side.
+Usage runStandalone(const QStringList &files, double length, const QByteArray &vo,
+                    const QList<QRect> &windows = {})
 {
     std::vector<Standalone> players(files.size());
     for (int i = 0; i < files.size(); ++i) {
@@ -226,7 +235,7 @@ Usage runStandalone(const QStringList &files, double length, const QByteArray &v
                                "--hwdec=no",
                                "--ao=null",
                                "--keep-open=yes",
-                               QByteArray("--geometry=636x358+") + QByteArray::number(8 + i * 644) + "+420",
+                               geometryOption(windows.value(i, QRect(8 + i * 644, 420, 636, 358))),
                                "--input-ipc-server=" + QFile::encodeName(p.socketPath),
                                QFile::encodeName(files[i])};
         std::vector<char *> argv;
@@ -343,7 +352,9 @@ struct WindowRun
 {
     Usage player;
     Usage webEngine;
+    double startStallMs = 0;
     double longestStallMs = 0;
+    QList<QRect> displays;
 };
 
 WindowRun runWindow(const QStringList &files, double length)
@@ -357,23 +368,28 @@ WindowRun runWindow(const QStringList &files, double length)
     window.show();
     waitFor([] { return false; }, 3000);
 
-    // The largest gap between two ticks of a 10 ms timer, while playing.
+    // The largest gap between two ticks of a 10 ms timer: while the
+    // recording starts (its first two seconds) and while it plays.
     QElapsedTimer clock;
     qint64 lastTick = -1;
     double longest = 0;
+    double atStart = 0;
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        if (lastTick >= 0)
-            longest = std::max(longest, (now - lastTick) / 1e6 - 10.0);
+        if (lastTick >= 0) {
+            const double gap = (now - lastTick) / 1e6 - 10.0;
+            double &worst = now < 2000000000LL ? atStart : longest;
+            worst = std::max(worst, gap);
+        }
         lastTick = now;
     });
 
     const Usage engineBefore = descendantsUsage();
     rusage before{};
     getrusage(RUSAGE_SELF, &before);
-    window.addChosenFiles({files.first()});
+    window.addChosenFiles(files);
     clock.start();
     ticker.start(10);
 
@@ -404,18 +420,20 @@ WindowRun runWindow(const QStringList &files, double length)
     rusage after{};
     getrusage(RUSAGE_SELF, &after);
     const Usage engineAfter = descendantsUsage();
+    WindowRun run;
     for (int k = 1; k <= 3; ++k) {
         KoFileInfoModel *m = window.channelModel(k);
         printRow("window", k - 1, m ? m->filePath() : QStringLiteral("-"), drops[k - 1]);
+        run.displays << QRect(window.display(k)->mapToGlobal(QPoint(0, 0)), window.display(k)->size());
     }
     window.stopPlay();
 
-    WindowRun run;
     run.player.cpuSeconds = seconds(after.ru_utime) + seconds(after.ru_stime) - seconds(before.ru_utime) -
                             seconds(before.ru_stime);
     run.player.peakMiB = after.ru_maxrss / 1024.0;
     run.webEngine.cpuSeconds = engineAfter.cpuSeconds - engineBefore.cpuSeconds;
     run.webEngine.peakMiB = engineAfter.peakMiB;
+    run.startStallMs = atStart;
     run.longestStallMs = longest;
     return run;
 }
@@ -465,14 +483,19 @@ int main(int argc, char **argv)
     Usage embedded, standalone;
     if (windowRun) {
         const WindowRun window = runWindow(files, length);
+        // The standalone players get the sizes and places of the displays.
         if (only.isEmpty())
-            standalone = runStandalone(files, length, vo);
+            standalone = runStandalone(files, length, vo, window.displays);
         const double total = window.player.cpuSeconds + window.webEngine.cpuSeconds;
         std::printf("window      player process CPU %6.2f s   peak RSS %7.1f MiB\n", window.player.cpuSeconds,
                     window.player.peakMiB);
         std::printf("            web engine processes CPU %6.2f s   peak RSS %7.1f MiB (sum)\n",
                     window.webEngine.cpuSeconds, window.webEngine.peakMiB);
-        std::printf("            longest GUI stall %.1f ms (target <= 50)\n", window.longestStallMs);
+        std::printf(
+            "            longest GUI stall while playing %.1f ms (target <= 50); while starting %.1f ms\n",
+            window.longestStallMs, window.startStallMs);
+        for (const QRect &r : window.displays)
+            std::printf("            display %dx%d at %d,%d\n", r.width(), r.height(), r.x(), r.y());
         if (standalone.cpuSeconds > 0) {
             std::printf("standalone  3 processes CPU %6.2f s   peak RSS %7.1f MiB (sum of the three)\n",
                         standalone.cpuSeconds, standalone.peakMiB);
