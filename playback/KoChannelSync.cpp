@@ -289,15 +289,22 @@ void KoChannelSync::tick()
     KoSyncChannel *clock = m_channels.first();
     if (!clock->isActive())
         return;
+    // A read waits until the player's core is free, which under load can
+    // take a good part of a frame: each follower's position is taken back to
+    // the moment the clock was read.
+    QElapsedTimer reads;
+    reads.start();
     const double clockPosition = clock->position();
     if (clockPosition < 0.0)
         return;
+    const qint64 clockReadNs = reads.nsecsElapsed();
     const double frame = clock->frameDuration();
     for (int i = 1; i < m_channels.size(); ++i)
-        correct(i, clockPosition, frame, now);
+        correct(i, clockPosition, frame, now, [&] { return (reads.nsecsElapsed() - clockReadNs) / 1e9; });
 }
 
-void KoChannelSync::correct(int index, double clockPosition, double frame, qint64 now)
+void KoChannelSync::correct(int index, double clockPosition, double frame, qint64 now,
+                            const std::function<double()> &sinceClockRead)
 {
     KoSyncChannel *channel = m_channels[index];
     Follower &f = m_followers[index];
@@ -315,11 +322,12 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     const double position = channel->position();
     if (position < 0.0)
         return;
+    const double late = sinceClockRead() * m_baseSpeed * f.speedFactor;
     if (position != f.lastPosition) {
         f.lastPosition = position;
         f.lastMoveMs = now;
     }
-    const double gap = position - clockPosition; // above 0: the follower leads
+    const double gap = position - late - clockPosition; // above 0: the follower leads
     const bool stalled = now - f.lastMoveMs >= StallMs;
     if (stalled || qAbs(gap) > LargeGapSeconds) {
         qCDebug(lcChannelSync) << "channel" << index + 1 << (stalled ? "stalled" : "far off") << "gap" << gap

@@ -103,7 +103,8 @@ private:
     void finishAlignment();
     void applySpeed(int index, double factor);
     void resetFollowers();
-    void correct(int index, double clockPosition, double frame, qint64 now);
+    void correct(int index, double clockPosition, double frame, qint64 now,
+                 const std::function<double()> &sinceClockRead);
 
     QList<KoSyncChannel *> m_channels;
     QVector<Follower> m_followers;
