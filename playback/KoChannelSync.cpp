@@ -205,11 +205,12 @@ void KoChannelSync::onSeekDone(int index)
     if (m_phase == Phase::Idle) {
         Follower &f = m_followers[index];
         if (f.seekPending) {
+            const double took = (m_clock() - f.seekSentMs) / 1000.0;
+            f.seekLatency = qBound(0.05, (f.seekLatency + took) / 2.0, 2.0);
             f.seekPending = false;
             f.lastPosition = -1.0;
             f.lastMoveMs = m_clock();
-            qCDebug(lcChannelSync) << "channel" << index + 1 << "landed after" << m_clock() - f.seekSentMs
-                                   << "ms";
+            qCDebug(lcChannelSync) << "channel" << index + 1 << "landed after" << took << "s";
         }
         return;
     }
@@ -244,6 +245,7 @@ void KoChannelSync::resetFollowers()
 {
     const qint64 now = m_clock ? m_clock() : 0;
     for (Follower &f : m_followers) {
+        f.holdUntilMs = -1;
         f.strikes = 0;
         f.lastPosition = -1.0;
         f.lastMoveMs = now;
@@ -257,6 +259,16 @@ void KoChannelSync::applySpeed(int index, double factor)
         return;
     f.speedFactor = factor;
     m_channels[index]->setSpeed(m_baseSpeed * factor);
+}
+
+void KoChannelSync::releaseHold(int index)
+{
+    Follower &f = m_followers[index];
+    f.holdUntilMs = -1;
+    f.lastPosition = -1.0;
+    f.lastMoveMs = m_clock();
+    if (m_phase == Phase::Idle && m_playing && m_channels[index]->isActive())
+        m_channels[index]->setPaused(false);
 }
 
 void KoChannelSync::tick()
@@ -313,6 +325,11 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
         f.speedFactor = 1.0;
         return;
     }
+    if (f.holdUntilMs >= 0) {
+        if (now < f.holdUntilMs)
+            return;
+        releaseHold(index);
+    }
     if (f.seekPending) {
         if (now - f.seekSentMs < SeekTimeoutMs)
             return;
@@ -329,15 +346,37 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     }
     const double gap = position - late - clockPosition; // above 0: the follower leads
     const bool stalled = now - f.lastMoveMs >= StallMs;
-    if (stalled || qAbs(gap) > LargeGapSeconds) {
-        qCDebug(lcChannelSync) << "channel" << index + 1 << (stalled ? "stalled" : "far off") << "gap" << gap
-                               << "s: exact seek to" << clockPosition;
+    if (!stalled && gap > StumbleSeconds && gap <= LargeGapSeconds) {
+        // The clock stumbled: hold this one until it has caught up.
+        const qint64 holdMs = qint64(gap / m_baseSpeed * 1000.0);
+        qCDebug(lcChannelSync) << "channel" << index + 1 << "ahead by" << gap << "s: waits" << holdMs << "ms";
+        applySpeed(index, 1.0);
+        f.strikes = 0;
+        f.holdUntilMs = now + holdMs;
+        channel->setPaused(true);
+        QTimer::singleShot(int(holdMs), this, [this, index] {
+            // An older hold's timer must not end a newer one.
+            if (index < m_followers.size() && m_followers[index].holdUntilMs >= 0 &&
+                m_clock() >= m_followers[index].holdUntilMs - 5)
+                releaseHold(index);
+        });
+        return;
+    }
+    // One corrective seek a second at most: a decoder that keeps failing is
+    // not flooded with them.
+    const bool mayseek = f.seekSentMs == 0 || now - f.seekSentMs >= StallMs;
+    if (mayseek && (stalled || gap < -StumbleSeconds || gap > LargeGapSeconds)) {
+        // Aimed where the clock will be when the seek lands; landing a little
+        // early is mended by a hold, which costs nothing.
+        const double target = clockPosition + late + f.seekLatency * m_baseSpeed;
+        qCDebug(lcChannelSync) << "channel" << index + 1 << (stalled ? "stalled" : "off") << "by" << gap
+                               << "s: exact seek to" << target;
         applySpeed(index, 1.0);
         f.strikes = 0;
         f.seekPending = true;
         f.seekSentMs = now;
         f.lastMoveMs = now;
-        channel->seekExact(clockPosition);
+        channel->seekExact(target);
         return;
     }
     // Positions come in whole frames: one frame apart may be any offset

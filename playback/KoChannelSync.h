@@ -15,8 +15,11 @@ class KoSyncChannel;
 // While playing, tick() compares each follower with the clock: within one
 // frame it is left alone; a small lag or lead is closed by running the
 // follower a few percent faster or slower until it is back within half a
-// frame; a gap of more than a second, or a follower that stopped moving, is
-// closed by an exact seek to the clock's position. Start, seek, pause, frame
+// frame. A player that stumbles (a decoder late on a busy machine) loses a
+// few tenths of a second at once, which a nudge would take seconds to win
+// back: a follower that far ahead waits, paused, until the clock has caught
+// up; one that far behind, stalled or more than a second off is sought
+// exactly to where the clock will be when the seek lands. Start, seek, pause, frame
 // step and speed change go through an alignment: everything paused, exact
 // seeks, and playing on together once every channel has landed.
 //
@@ -73,6 +76,9 @@ public:
     static constexpr double LargeGapSeconds = 1.0;
     // A follower whose position has not moved for this long is stalled.
     static constexpr qint64 StallMs = 1000;
+    // Beyond this gap (a few frames) a follower waits for the clock or is
+    // sought ahead of it instead of being nudged.
+    static constexpr double StumbleSeconds = 0.15;
 
 signals:
     // Every channel landed after start, seek, pause, step or speed change.
@@ -91,6 +97,8 @@ private:
         double speedFactor = 1.0; // current nudge, 1 when none
         int strikes = 0;          // ticks in a row outside one frame
         bool seekPending = false; // a corrective seek is under way
+        double seekLatency = 0.5; // how long a seek takes to land, learnt
+        qint64 holdUntilMs = -1;  // waiting for the clock until then
         qint64 seekSentMs = 0;
         double lastPosition = -1.0;
         qint64 lastMoveMs = 0;
@@ -102,6 +110,7 @@ private:
     void seekChannels(double seconds, bool includeClock);
     void finishAlignment();
     void applySpeed(int index, double factor);
+    void releaseHold(int index);
     void resetFollowers();
     void correct(int index, double clockPosition, double frame, qint64 now,
                  const std::function<double()> &sinceClockRead);
