@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -184,11 +185,18 @@ private slots:
             }
             offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
             dialog->selectNameFilter(KoTrackExportDialog::nameFilters()[1]);
-            dialog->selectFile(chosen);
+            dialog->setDirectory(dir.path());
+            // Typed into the name field, as a user would (selectFile leaves a
+            // focused field alone).
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("drive"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
         QVERIFY(KoTrackExportDialog::exportTrack(nullptr, &recording));
         QCOMPARE(offered, QStringLiteral("2019_0523_143005_001A.gpx"));
+        QVERIFY2(QFile::exists(chosen + QStringLiteral(".csv")),
+                 qPrintable(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ')));
         QCOMPARE(contents(chosen + QStringLiteral(".csv")), command(sample(WithTrack), "csv"));
 
         // Cancelled: nothing written.
