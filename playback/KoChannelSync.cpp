@@ -71,6 +71,11 @@ void KoChannelSync::start()
         return;
     m_playing = true;
     pauseAll();
+    // The chosen speed carries over to the next recording.
+    for (int i = 0; i < m_channels.size(); ++i) {
+        m_followers[i].speedFactor = 1.0;
+        m_channels[i]->setSpeed(m_baseSpeed);
+    }
     m_phase = Phase::Loading;
     m_phaseStartMs = m_clock();
     m_pendingTarget = -1.0;
