@@ -163,6 +163,31 @@ void JXPlayWidget::resetZoomIndicator()
     form->widget_zoom->hide();
 }
 
+void JXPlayWidget::seekExact(double seconds)
+{
+    m_playLabel->seekExact(seconds);
+}
+
+void JXPlayWidget::setPlaybackSpeed(double speed)
+{
+    m_playLabel->setPlaybackSpeed(speed);
+}
+
+void JXPlayWidget::frameStep()
+{
+    m_playLabel->frameStep();
+}
+
+void JXPlayWidget::frameBackStep()
+{
+    m_playLabel->frameBackStep();
+}
+
+double JXPlayWidget::precisePosition() const
+{
+    return m_playLabel->precisePosition();
+}
+
 void JXPlayWidget::showZoomStep()
 {
     form->label_zoom->setText(QString::asprintf("%dX", m_zoomStep));
@@ -304,6 +329,12 @@ void JXPlayWidget::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Up:
     case Qt::Key_Right:
     case Qt::Key_Down:
+    // Frame step and playback speed.
+    case Qt::Key_Period:
+    case Qt::Key_Comma:
+    case Qt::Key_BracketLeft:
+    case Qt::Key_BracketRight:
+    case Qt::Key_Backspace:
         emit playWidgetKeyEventSignal(key);
         break;
     case Qt::Key_P:

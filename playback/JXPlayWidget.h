@@ -37,6 +37,13 @@ public:
     void stopVideo();
     void resetZoomIndicator();
 
+    // Fine control of the engine, for keeping several displays in step.
+    void seekExact(double seconds);
+    void setPlaybackSpeed(double speed);
+    void frameStep();
+    void frameBackStep();
+    double precisePosition() const;
+
     int zoomStep() const { return m_zoomStep; }
     int state() const { return m_state; }
     PlayLabel *playLabel() const { return m_playLabel; }

@@ -279,6 +279,70 @@ void PlayLabel::shotImage(QString filepath)
     command("screenshot-to-file", filepath.toUtf8(), QByteArray(), id);
 }
 
+double PlayLabel::doubleProperty(const char *name, double fallback) const
+{
+    double value = fallback;
+    if (m_mpv == nullptr || mpv_get_property(m_mpv, name, MPV_FORMAT_DOUBLE, &value) < 0)
+        return fallback;
+    return value;
+}
+
+double PlayLabel::precisePosition() const
+{
+    return doubleProperty(kTimePos, -1.0);
+}
+
+int64_t PlayLabel::frameNumber() const
+{
+    int64_t frame = -1;
+    if (m_mpv == nullptr || mpv_get_property(m_mpv, "estimated-frame-number", MPV_FORMAT_INT64, &frame) < 0)
+        return -1;
+    return frame;
+}
+
+double PlayLabel::frameDuration() const
+{
+    const double fps = doubleProperty("container-fps", 0.0);
+    return fps > 0.5 && fps < 1000.0 ? 1.0 / fps : 1.0 / 30.0;
+}
+
+double PlayLabel::playbackSpeed() const
+{
+    return doubleProperty("speed", 1.0);
+}
+
+bool PlayLabel::isPaused() const
+{
+    int paused = 0;
+    if (m_mpv != nullptr)
+        mpv_get_property(m_mpv, "pause", MPV_FORMAT_FLAG, &paused);
+    return paused != 0;
+}
+
+void PlayLabel::seekExact(double seconds)
+{
+    if (m_mpv == nullptr)
+        return;
+    command("seek", QByteArray::number(qMax(0.0, seconds), 'f', 6), "absolute+exact");
+}
+
+void PlayLabel::setPlaybackSpeed(double speed)
+{
+    if (m_mpv == nullptr)
+        return;
+    mpv_set_property(m_mpv, "speed", MPV_FORMAT_DOUBLE, &speed);
+}
+
+void PlayLabel::frameStep()
+{
+    command("frame-step");
+}
+
+void PlayLabel::frameBackStep()
+{
+    command("frame-back-step");
+}
+
 void PlayLabel::on_mpv_events()
 {
     // A signal handler may delete this label; stop draining then.

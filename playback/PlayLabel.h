@@ -33,6 +33,19 @@ public:
     // The owned libmpv instance, for reading back what was really set.
     mpv_handle *mpvHandle() const { return m_mpv; }
 
+    // Position of the frame shown now, in seconds, read from libmpv at the
+    // moment of the call; -1 when no file is playing. Channels are compared
+    // by this, not by sigProgressChange, whose value waits in the queue
+    // while the GUI thread is busy and is rounded to float.
+    double precisePosition() const;
+    // libmpv's estimate of the frame number shown now; -1 when unknown.
+    int64_t frameNumber() const;
+    // One frame of the loaded video in seconds (from the container's frame
+    // rate); 1/30 when the file does not tell.
+    double frameDuration() const;
+    double playbackSpeed() const;
+    bool isPaused() const;
+
 signals:
     void mpv_events();
     void sigProgressChange(float progress);
@@ -62,6 +75,16 @@ public slots:
     void on_mpv_events();
     void set_shot_Path(QString path);
     void shotImage(QString filepath);
+    // Exact seek to a fractional position: decodes up to the frame at that
+    // time instead of stopping at the keyframe before it. Ends in
+    // sigPlaybackRestart like any seek.
+    void seekExact(double seconds);
+    // Speed of this instance only; the sound keeps its pitch (libmpv's
+    // audio-pitch-correction, on by default).
+    void setPlaybackSpeed(double speed);
+    // One frame forward or back, leaving the player paused.
+    void frameStep();
+    void frameBackStep();
 
 protected:
     // Handles one event taken from the queue; only the drain calls it.
@@ -71,6 +94,7 @@ private:
     void setOption(const char *name, const QString &value);
     void command(const QByteArray &a, const QByteArray &b = QByteArray(), const QByteArray &c = QByteArray(),
                  uint64_t replyId = 0);
+    double doubleProperty(const char *name, double fallback) const;
     void applyZoom(float value);
 
     bool m_keepRatio = true;

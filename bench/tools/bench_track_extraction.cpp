@@ -5,7 +5,7 @@
 //   build/bench/tools/bench_track_extraction [--benchmark_filter=...]
 
 #include "gps/KoTrackExtractor.h"
-#include "tools/track-export/KoTrackExport.h"
+#include "gps/KoTrackExport.h"
 
 #include <QCoreApplication>
 #include <QFile>

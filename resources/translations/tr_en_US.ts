@@ -152,6 +152,48 @@
         </message>
     </context>
     <context>
+        <name>KoPlaybackSpeed</name>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackExportDialog</name>
+        <message>
+            <source>%1 already exists and was left unchanged.</source>
+            <translation>%1 already exists and was left unchanged.</translation>
+        </message>
+        <message>
+            <source>CSV (*.csv)</source>
+            <translation>CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Export track</source>
+            <translation>Export track</translation>
+        </message>
+        <message>
+            <source>Export track...</source>
+            <translation>Export track...</translation>
+        </message>
+        <message>
+            <source>GPX 1.1 (*.gpx)</source>
+            <translation>GPX 1.1 (*.gpx)</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>The recording %1 cannot be read.</translation>
+        </message>
+        <message>
+            <source>The recording %1 holds no GPS track. Nothing was exported.</source>
+            <translation>The recording %1 holds no GPS track. Nothing was exported.</translation>
+        </message>
+        <message>
+            <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
+            <translation>The track could not be written to %1. Check that the folder exists and that you may write to it.</translation>
+        </message>
+    </context>
+    <context>
         <name>VelmorMainWidget</name>
         <message>
             <source>mov</source>

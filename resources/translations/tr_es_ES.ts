@@ -152,6 +152,48 @@
         </message>
     </context>
     <context>
+        <name>KoPlaybackSpeed</name>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackExportDialog</name>
+        <message>
+            <source>%1 already exists and was left unchanged.</source>
+            <translation>%1 ya existe y no se ha modificado.</translation>
+        </message>
+        <message>
+            <source>CSV (*.csv)</source>
+            <translation>Tabla CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Export track</source>
+            <translation>Exportar recorrido</translation>
+        </message>
+        <message>
+            <source>Export track...</source>
+            <translation>Exportar recorrido...</translation>
+        </message>
+        <message>
+            <source>GPX 1.1 (*.gpx)</source>
+            <translation>GPX 1.1 (*.gpx)</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>No se puede leer la grabación %1.</translation>
+        </message>
+        <message>
+            <source>The recording %1 holds no GPS track. Nothing was exported.</source>
+            <translation>La grabación %1 no contiene ningún recorrido GPS. No se ha exportado nada.</translation>
+        </message>
+        <message>
+            <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
+            <translation>No se pudo escribir el recorrido en %1. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
+        </message>
+    </context>
+    <context>
         <name>VelmorMainWidget</name>
         <message>
             <source>mov</source>

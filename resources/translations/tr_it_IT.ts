@@ -152,6 +152,48 @@
         </message>
     </context>
     <context>
+        <name>KoPlaybackSpeed</name>
+        <message>
+            <source>%1x</source>
+            <translation>%1x</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackExportDialog</name>
+        <message>
+            <source>%1 already exists and was left unchanged.</source>
+            <translation>%1 esiste già ed è stato lasciato invariato.</translation>
+        </message>
+        <message>
+            <source>CSV (*.csv)</source>
+            <translation>Tabella CSV (*.csv)</translation>
+        </message>
+        <message>
+            <source>Export track</source>
+            <translation>Esporta traccia</translation>
+        </message>
+        <message>
+            <source>Export track...</source>
+            <translation>Esporta traccia...</translation>
+        </message>
+        <message>
+            <source>GPX 1.1 (*.gpx)</source>
+            <translation>GPX 1.1 (*.gpx)</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>Impossibile leggere la registrazione %1.</translation>
+        </message>
+        <message>
+            <source>The recording %1 holds no GPS track. Nothing was exported.</source>
+            <translation>La registrazione %1 non contiene una traccia GPS. Non è stato esportato nulla.</translation>
+        </message>
+        <message>
+            <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
+            <translation>Impossibile scrivere la traccia in %1. Verificare che la cartella esista e che sia consentito scriverci.</translation>
+        </message>
+    </context>
+    <context>
         <name>VelmorMainWidget</name>
         <message>
             <source>mov</source>

@@ -152,6 +152,48 @@
         </message>
     </context>
     <context>
+        <name>KoPlaybackSpeed</name>
+        <message>
+            <source>%1x</source>
+            <translation>%1倍速</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackExportDialog</name>
+        <message>
+            <source>%1 already exists and was left unchanged.</source>
+            <translation>%1 已存在，未作更改。</translation>
+        </message>
+        <message>
+            <source>CSV (*.csv)</source>
+            <translation>CSV 表格 (*.csv)</translation>
+        </message>
+        <message>
+            <source>Export track</source>
+            <translation>导出轨迹</translation>
+        </message>
+        <message>
+            <source>Export track...</source>
+            <translation>导出轨迹...</translation>
+        </message>
+        <message>
+            <source>GPX 1.1 (*.gpx)</source>
+            <translation>GPX 1.1 (*.gpx)</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>无法读取录像 %1。</translation>
+        </message>
+        <message>
+            <source>The recording %1 holds no GPS track. Nothing was exported.</source>
+            <translation>录像 %1 中没有 GPS 轨迹，未导出任何内容。</translation>
+        </message>
+        <message>
+            <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
+            <translation>无法将轨迹写入 %1。请检查文件夹是否存在以及是否有写入权限。</translation>
+        </message>
+    </context>
+    <context>
         <name>VelmorMainWidget</name>
         <message>
             <source>mov</source>

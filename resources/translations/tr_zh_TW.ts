@@ -152,6 +152,48 @@
         </message>
     </context>
     <context>
+        <name>KoPlaybackSpeed</name>
+        <message>
+            <source>%1x</source>
+            <translation>%1倍速</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackExportDialog</name>
+        <message>
+            <source>%1 already exists and was left unchanged.</source>
+            <translation>%1 已存在，未作變更。</translation>
+        </message>
+        <message>
+            <source>CSV (*.csv)</source>
+            <translation>CSV 表格 (*.csv)</translation>
+        </message>
+        <message>
+            <source>Export track</source>
+            <translation>匯出軌跡</translation>
+        </message>
+        <message>
+            <source>Export track...</source>
+            <translation>匯出軌跡...</translation>
+        </message>
+        <message>
+            <source>GPX 1.1 (*.gpx)</source>
+            <translation>GPX 1.1 (*.gpx)</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>無法讀取錄影 %1。</translation>
+        </message>
+        <message>
+            <source>The recording %1 holds no GPS track. Nothing was exported.</source>
+            <translation>錄影 %1 中沒有 GPS 軌跡，未匯出任何內容。</translation>
+        </message>
+        <message>
+            <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
+            <translation>無法將軌跡寫入 %1。請檢查資料夾是否存在以及是否有寫入權限。</translation>
+        </message>
+    </context>
+    <context>
         <name>VelmorMainWidget</name>
         <message>
             <source>mov</source>

@@ -78,6 +78,11 @@ private slots:
         QTest::newRow("Right") << int(Qt::Key_Right) << true << "key 16777236";
         QTest::newRow("Down") << int(Qt::Key_Down) << false << "key 16777237";
         QTest::newRow("P") << int(Qt::Key_P) << false << "pipe";
+        QTest::newRow("frame forward") << int(Qt::Key_Period) << false << "key 46";
+        QTest::newRow("frame back") << int(Qt::Key_Comma) << false << "key 44";
+        QTest::newRow("slower") << int(Qt::Key_BracketLeft) << false << "key 91";
+        QTest::newRow("faster") << int(Qt::Key_BracketRight) << true << "key 93";
+        QTest::newRow("normal speed") << int(Qt::Key_Backspace) << false << "key 16777219";
         QTest::newRow("other") << int(Qt::Key_A) << true << "";
     }
 

@@ -148,6 +148,42 @@ private slots:
         QVERIFY2(pos >= 4.9 && pos < 5.5, qPrintable(QString::number(pos)));
     }
 
+    void exactSeekSpeedAndFrameSteps()
+    {
+        auto label = makeLabel();
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        play(label.get(), videoPath(kFront));
+        QVERIFY(restart.wait(10000));
+        label->on_file_pause();
+        QVERIFY(label->isPaused());
+        QCOMPARE(label->frameDuration(), 0.1); // the test set's 10 fps
+        restart.clear();
+
+        // A fractional exact seek lands on the first frame not before that
+        // time, not on the keyframe of its second.
+        label->seekExact(4.35);
+        QTRY_COMPARE_WITH_TIMEOUT(restart.count(), 1, 5000);
+        QVERIFY2(qAbs(label->precisePosition() - 4.4) < 0.01,
+                 qPrintable(QString::number(label->precisePosition())));
+        const int64_t frame = label->frameNumber();
+        QVERIFY2(frame >= 42 && frame <= 44, qPrintable(QString::number(frame)));
+
+        label->frameStep();
+        QTRY_COMPARE_WITH_TIMEOUT(label->frameNumber(), frame + 1, 5000);
+        QVERIFY(label->isPaused());
+        label->frameBackStep();
+        QTRY_COMPARE_WITH_TIMEOUT(label->frameNumber(), frame, 5000);
+        label->frameBackStep();
+        QTRY_COMPARE_WITH_TIMEOUT(label->frameNumber(), frame - 1, 5000);
+
+        // Speed of this instance, the sound at its own pitch.
+        label->setPlaybackSpeed(2.0);
+        QCOMPARE(label->playbackSpeed(), 2.0);
+        QCOMPARE(mpvString(label->mpvHandle(), "audio-pitch-correction"), QStringLiteral("yes"));
+        label->on_file_Speed(1.0f);
+        QCOMPARE(label->playbackSpeed(), 1.0);
+    }
+
     void zoomStepsStopAtThreeAndReturnToTheBase()
     {
         auto label = makeLabel();

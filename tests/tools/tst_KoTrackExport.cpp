@@ -2,7 +2,7 @@
 
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
-#include "tools/track-export/KoTrackExport.h"
+#include "gps/KoTrackExport.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

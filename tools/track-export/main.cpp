@@ -1,4 +1,4 @@
-#include "tools/track-export/KoTrackExport.h"
+#include "gps/KoTrackExport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -82,14 +82,16 @@ int main(int argc, char **argv)
     if (result.status != KoTrackExport::Ok)
         return fail(result.status, result.message);
 
+    if (parser.isSet(output)) {
+        QString error;
+        if (KoTrackExport::writeFile(parser.value(output), result.output, true, &error) != KoTrackExport::Ok)
+            return fail(KoTrackExport::Unreadable, error);
+        return KoTrackExport::Ok;
+    }
     QFile target;
-    const bool opened = parser.isSet(output)
-                            ? (target.setFileName(parser.value(output)), target.open(QIODevice::WriteOnly))
-                            : target.open(out, QIODevice::WriteOnly);
-    if (!opened || target.write(result.output) != result.output.size() || !target.flush())
+    if (!target.open(out, QIODevice::WriteOnly) || target.write(result.output) != result.output.size() ||
+        !target.flush())
         return fail(KoTrackExport::Unreadable,
-                    QStringLiteral("cannot write %1: %2")
-                        .arg(parser.isSet(output) ? parser.value(output) : QStringLiteral("the output"),
-                             target.errorString()));
+                    QStringLiteral("cannot write the output: %1").arg(target.errorString()));
     return KoTrackExport::Ok;
 }

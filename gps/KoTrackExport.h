@@ -18,12 +18,14 @@ public:
         Csv
     };
 
-    // Exit codes of the command.
+    // The first three are the exit codes of the command.
     enum Status
     {
         Ok = 0,
         NoTrack = 1,
-        Unreadable = 2
+        Unreadable = 2,
+        Unwritable = 3,  // the target could not be written
+        TargetExists = 4 // the target exists and was not to be replaced
     };
 
     struct Result
@@ -40,6 +42,16 @@ public:
     static bool kindOf(const QString &path, KoTrackExtractor::Kind *kind);
 
     static Result run(const QString &path, Format format);
+    // run(), then the output written to `target` (see writeFile). The result
+    // keeps the output.
+    static Result exportTo(const QString &path, Format format, const QString &target, bool replace);
+    // Writes to a temporary file beside `target` and renames it when
+    // complete: a failure leaves no partial file and what was there intact.
+    // An existing target is replaced only when `replace` is set. On failure
+    // `error` (when given) says why.
+    static Status writeFile(const QString &target, const QByteArray &data, bool replace, QString *error);
+    // The usual file name ending of a format.
+    static QString suffix(Format format);
 
     // The converters, over the extractor's lines. `fineGScale`: the track came
     // from direct chunks (G-sensor in 1/4096 g).

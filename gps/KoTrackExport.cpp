@@ -1,10 +1,12 @@
-#include "tools/track-export/KoTrackExport.h"
+#include "gps/KoTrackExport.h"
 
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
 
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
 
@@ -117,6 +119,61 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
         break;
     }
     return result;
+}
+
+KoTrackExport::Result KoTrackExport::exportTo(const QString &path, Format format, const QString &target,
+                                              bool replace)
+{
+    Result result = run(path, format);
+    if (result.status != Ok)
+        return result;
+    QString error;
+    result.status = writeFile(target, result.output, replace, &error);
+    result.message = error;
+    return result;
+}
+
+KoTrackExport::Status KoTrackExport::writeFile(const QString &target, const QByteArray &data, bool replace,
+                                               QString *error)
+{
+    auto fail = [&](Status status, const QString &why) {
+        qWarning() << "KoTrackExport::writeFile" << __LINE__ << target << why;
+        if (error)
+            *error = QStringLiteral("cannot write %1: %2").arg(target, why);
+        return status;
+    };
+    if (!replace && QFileInfo::exists(target))
+        return fail(TargetExists, QStringLiteral("the file exists"));
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(Unwritable, file.errorString());
+    if (file.write(data) != data.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return fail(Unwritable, why);
+    }
+    // QSaveFile renames over the target in one step; a target that appeared
+    // meanwhile is replaced only when that was asked for.
+    if (!replace && QFileInfo::exists(target)) {
+        file.cancelWriting();
+        return fail(TargetExists, QStringLiteral("the file exists"));
+    }
+    if (!file.commit())
+        return fail(Unwritable, file.errorString());
+    return Ok;
+}
+
+QString KoTrackExport::suffix(Format format)
+{
+    switch (format) {
+    case Gpx:
+        return QStringLiteral("gpx");
+    case Csv:
+        return QStringLiteral("csv");
+    case Track:
+        break;
+    }
+    return QStringLiteral("txt");
 }
 
 QByteArray KoTrackExport::toGpx(const QByteArrayList &lines, const QString &name)

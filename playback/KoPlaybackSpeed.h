@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The playback speeds the keys step through, and how the current one is shown
+// beside the time text.
+class KoPlaybackSpeed
+{
+public:
+    static constexpr double Normal = 1.0;
+
+    // The next step down ("[") or up ("]"), from any speed; the ends stay.
+    static double slower(double speed);
+    static double faster(double speed);
+    // The speed after a key: "[" slower, "]" faster, Backspace normal. False
+    // (speed unchanged) for any other key.
+    static bool forKey(int key, double current, double *speed);
+    // "  2x" beside the time text ("00:59/01:02:05  2x"); empty at normal
+    // speed.
+    static QString suffix(double speed);
+};
