@@ -158,6 +158,8 @@ void VelmorMainWidget::keyPressEvent(QKeyEvent *event)
         on_pushBtn_zoom_in_clicked();
         break;
     default:
+        // Frame steps and speed, as in the displays.
+        playbackKey(event->key());
         break;
     }
     event->accept();

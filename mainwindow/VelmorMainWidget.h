@@ -15,7 +15,9 @@
 #include <memory>
 
 class JXPlayWidget;
+class KoChannelSync;
 class KoCoverWidget;
+class KoPlayWidgetChannel;
 class KoDirectoryListing;
 class KoFileInfoModel;
 class KoMapBridge;
@@ -75,6 +77,8 @@ public:
     void setPlayControlsEnabled(bool enabled);
     int playState() const { return m_playState; }
     KoFileInfoModel *channelModel(int display) const;
+    KoChannelSync *channelSync() const { return m_sync; }
+    double playbackSpeed() const { return m_speed; }
     JXPlayWidget *display(int index) const;
 
     // Layout (VelmorMainWidgetLayout.cpp).
@@ -178,6 +182,10 @@ private:
     void channelFailed(int k);
     void showChannelFailure(int k);
     void hideChannelFailure(int k);
+    // Frame steps and speed keys; false for other keys.
+    bool playbackKey(int key);
+    void setPlaybackSpeed(double speed);
+    void showFileListMenu(const QPoint &pos);
 
     std::unique_ptr<Ui_VelmorMainWidget> ui;
     bool m_isFullScreen = false;
@@ -202,6 +210,10 @@ private:
     std::array<bool, 3> m_channelFailed{};
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
+    // Keeps displays 2 and 3 on display 1 while a recording plays.
+    KoChannelSync *m_sync = nullptr;
+    std::array<KoPlayWidgetChannel *, 3> m_syncChannels{};
+    double m_speed = 1.0;
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;

@@ -10,13 +10,18 @@
 #include "mainwindow/KoPlaybackRules.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
+#include "playback/KoChannelSync.h"
+#include "playback/KoPlayWidgetChannel.h"
+#include "playback/KoPlaybackSpeed.h"
 #include "playback/PlayLabel.h"
 #include "widgets/KoCoverWidget.h"
+#include "widgets/KoTrackExportDialog.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMutexLocker>
 #include <QSignalBlocker>
 
@@ -111,6 +116,7 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
         showTrackLine();
         ui->widget_draw_gsensor->setModel(m_channelModel1);
 
+        QList<KoSyncChannel *> inStep;
         for (int k = 0; k < 3; ++k) {
             KoFileInfoModel *m = channels[k];
             if (m == nullptr)
@@ -126,7 +132,15 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
                 continue;
             }
             d->playFile(m->filePath());
+            // Display 1 is the clock: without it the others play on their own.
+            if (!m_channelFailed[0])
+                inStep << m_syncChannels[k];
         }
+        m_sync->setChannels(inStep);
+        if (inStep.size() > 1)
+            m_sync->start();
+        else
+            ui->widget_display_1->setPlaybackSpeed(m_speed);
 
         ui->pushBtn_play->setChecked(true);
         setPlayControlsEnabled(true);
@@ -173,6 +187,7 @@ void VelmorMainWidget::stopPlay()
     }
     {
         QMutexLocker lock(&m_playMutex);
+        m_sync->clearChannels();
         ui->widget_display_1->stopVideo();
         if (m_channelModel2)
             ui->widget_display_2->stopVideo();
@@ -223,6 +238,8 @@ void VelmorMainWidget::pauseAll()
     QMutexLocker lock(&m_playMutex);
     for (int k = 1; k <= 3; ++k)
         display(k)->pause();
+    if (m_sync->channelCount() > 1)
+        m_sync->pause();
     m_playState = 1;
     ui->pushBtn_play->setChecked(false);
 }
@@ -230,8 +247,13 @@ void VelmorMainWidget::pauseAll()
 void VelmorMainWidget::resumeAll()
 {
     QMutexLocker lock(&m_playMutex);
-    for (int k = 1; k <= 3; ++k)
-        display(k)->resume();
+    // In step, the controller lines the displays up before they play on.
+    if (m_sync->channelCount() > 1) {
+        m_sync->resume();
+    } else {
+        for (int k = 1; k <= 3; ++k)
+            display(k)->resume();
+    }
     ui->pushBtn_play->setChecked(true);
     m_playState = 2;
 }
@@ -277,6 +299,13 @@ void VelmorMainWidget::channelFailed(int k)
 // and 3, and files without a picture.
 void VelmorMainWidget::wireChannelReports()
 {
+    m_sync = new KoChannelSync(this);
+    for (int k = 1; k <= 3; ++k)
+        m_syncChannels[k - 1] = new KoPlayWidgetChannel(display(k), this);
+    m_sync->startTicking(200);
+    connect(ui->treeView_filelist, &QWidget::customContextMenuRequested, this,
+            &VelmorMainWidget::showFileListMenu);
+
     for (int k = 1; k <= 3; ++k) {
         JXPlayWidget *d = display(k);
         if (k > 1) {
@@ -407,8 +436,12 @@ void VelmorMainWidget::posChangedSlot(double pos)
 void VelmorMainWidget::seekAll(int seconds)
 {
     m_shownSecond = -1;
-    for (int k = 1; k <= 3; ++k)
-        display(k)->seek(seconds);
+    if (m_sync->channelCount() > 1) {
+        m_sync->seek(seconds);
+    } else {
+        for (int k = 1; k <= 3; ++k)
+            display(k)->seek(seconds);
+    }
     updateProgress(seconds);
 }
 
@@ -503,8 +536,70 @@ void VelmorMainWidget::playWidgetKeyEventSlot(int key)
         on_pushBtn_zoom_out_clicked();
         break;
     default:
+        playbackKey(key);
         break;
     }
+}
+
+bool VelmorMainWidget::playbackKey(int key)
+{
+    double speed = m_speed;
+    if (KoPlaybackSpeed::forKey(key, m_speed, &speed)) {
+        setPlaybackSpeed(speed);
+        return true;
+    }
+    if (key != Qt::Key_Period && key != Qt::Key_Comma)
+        return false;
+    if (m_channelModel1 == nullptr)
+        return true;
+    const int direction = key == Qt::Key_Period ? 1 : -1;
+    if (m_playState == 2) {
+        m_playState = 1;
+        ui->pushBtn_play->setChecked(false);
+    }
+    m_shownSecond = -1;
+    if (m_sync->channelCount() > 1) {
+        m_sync->stepFrame(direction);
+    } else {
+        for (int k = 1; k <= 3; ++k) {
+            if (channelModel(k) == nullptr)
+                continue;
+            if (direction > 0)
+                display(k)->frameStep();
+            else
+                display(k)->frameBackStep();
+        }
+    }
+    return true;
+}
+
+// The speed holds for every channel and the following recordings, until
+// changed again.
+void VelmorMainWidget::setPlaybackSpeed(double speed)
+{
+    m_speed = speed;
+    m_sync->setBaseSpeed(speed);
+    if (m_sync->channelCount() <= 1) {
+        for (int k = 1; k <= 3; ++k)
+            display(k)->setPlaybackSpeed(speed);
+    }
+    const QString text = ui->label_play_time->text().section(QLatin1Char(' '), 0, 0);
+    ui->label_play_time->setText(text + KoPlaybackSpeed::suffix(speed));
+}
+
+void VelmorMainWidget::showFileListMenu(const QPoint &pos)
+{
+    const QModelIndex index = ui->treeView_filelist->indexAt(pos);
+    KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
+    if (recording == nullptr)
+        return;
+    QMenu menu(ui->treeView_filelist);
+    QFile sheet(QStringLiteral(":/images/images/appMenuSheet.css"));
+    if (sheet.open(QIODevice::ReadOnly))
+        menu.setStyleSheet(QString::fromLatin1(sheet.readAll()));
+    menu.addAction(KoTrackExportDialog::menuText(),
+                   [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
+    menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
 }
 
 void VelmorMainWidget::setPlayControlsEnabled(bool enabled)

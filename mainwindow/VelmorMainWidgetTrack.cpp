@@ -7,6 +7,7 @@
 #include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
+#include "playback/KoPlaybackSpeed.h"
 #include "widgets/KoCampassLabel.h"
 #include "widgets/KoGPSSpeedLabel.h"
 #include "widgets/KoGsensorWidget.h"
@@ -128,7 +129,8 @@ void VelmorMainWidget::updateVideoProgressSlot(float progress)
     // pull it back and seek every display to where the video was.
     if (!m_sliderPressed)
         ui->horizontalSlider_progress->setValue(current);
-    ui->label_play_time->setText(QStringLiteral("%1/%2").arg(timeText(current), timeText(total)));
+    ui->label_play_time->setText(QStringLiteral("%1/%2").arg(timeText(current), timeText(total)) +
+                                 KoPlaybackSpeed::suffix(m_speed));
     updateProgress(current);
 }
 
@@ -141,7 +143,7 @@ QString VelmorMainWidget::timeText(int seconds)
 
 void VelmorMainWidget::resetDisplayInfo()
 {
-    ui->label_play_time->setText(QStringLiteral("00:00/00:00"));
+    ui->label_play_time->setText(QStringLiteral("00:00/00:00") + KoPlaybackSpeed::suffix(m_speed));
     ui->label_lng->setText(QStringLiteral("000.000000"));
     ui->label_lat->setText(QStringLiteral("00.000000"));
     ui->label_altitude_value->setText(QStringLiteral("000"));

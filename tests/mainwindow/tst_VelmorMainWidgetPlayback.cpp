@@ -7,6 +7,7 @@
 #include "mainwindow/VelmorMainWidget.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
+#include "playback/KoChannelSync.h"
 #include "playback/PlayLabel.h"
 #include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoCoverWidget.h"
@@ -53,6 +54,13 @@ class tst_VelmorMainWidgetPlayback : public QObject
         double pos = -1;
         mpv_get_property(m_window->display(k)->playLabel()->mpvHandle(), "time-pos", MPV_FORMAT_DOUBLE, &pos);
         return pos;
+    }
+
+    double speed(int k) const
+    {
+        double value = -1;
+        mpv_get_property(m_window->display(k)->playLabel()->mpvHandle(), "speed", MPV_FORMAT_DOUBLE, &value);
+        return value;
     }
 
     void doubleClick(const QString &name)
@@ -126,6 +134,25 @@ private slots:
         QCOMPARE(ui()->label_speed_value->text(), QStringLiteral("%1 KM/H").arg(int(five->speedKmh)));
         for (int k = 1; k <= 3; ++k)
             QTRY_VERIFY_WITH_TIMEOUT(qAbs(position(k) - 5.0) < 0.2, 10000);
+        // Held in step: the three land on the same frame, and a frame step
+        // ("." in the window) moves them together.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->channelSync()->isAligning(), 10000);
+        QCOMPARE(position(2), position(1));
+        QCOMPARE(position(3), position(1));
+        const double before = position(1);
+        QTest::keyClick(m_window.get(), Qt::Key_Period);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_window->channelSync()->isAligning() && position(1) > before, 10000);
+        QVERIFY(qAbs(position(1) - before - 0.1) < 0.02);
+        QCOMPARE(position(2), position(1));
+        QCOMPARE(position(3), position(1));
+        // Speed keys: all channels, shown beside the time.
+        QTest::keyClick(m_window.get(), Qt::Key_BracketRight);
+        QVERIFY(ui()->label_play_time->text().endsWith("  1.5x"));
+        for (int k = 1; k <= 3; ++k)
+            QTRY_COMPARE(speed(k), 1.5);
+        QTest::keyClick(m_window.get(), Qt::Key_Backspace);
+        QVERIFY(!ui()->label_play_time->text().contains("x"));
+        QTRY_COMPARE(speed(1), 1.0);
 
         // A snapshot of every channel, numbered on, never over a file.
         const QString a = m_window->channelModel(1)->displayName();
