@@ -21,14 +21,17 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt5webenginewidgets5 (>= 5.15), libqt5webenginecore5 (>= 5.15), libjs-leaflet, fonts-noto-cjk")
 # tavrin-make-samples encodes its videos with the ffmpeg program.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg")
+# Lines as they appear in the package (Debian keeps them under 80 columns).
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tavrin Player groups the files of the front, rear and interior cameras of a \
-recording and plays them side by side with one set of controls. The GPS and \
-G-sensor track stored inside the recordings is shown in step with the video: \
-the route on a map, a speed gauge, a compass, a G-sensor chart and the coordinates.
+    "Tavrin Player groups the files of the front, rear and interior cameras
+of a recording and plays them side by side with one set of controls. The
+GPS and G-sensor track stored inside the recordings is shown in step with
+the video: the route on a map, a speed gauge, a compass, a G-sensor chart
+and the coordinates.
 
-The package also holds track-export, which writes the GPS track of a recording \
-as text, GPX or CSV, and tavrin-make-samples, which makes sample recordings.")
+The package also holds track-export, which writes the GPS track of a
+recording as text, GPX or CSV, and tavrin-make-samples, which makes sample
+recordings.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 
 include(CPack)
