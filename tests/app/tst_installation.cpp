@@ -63,10 +63,14 @@ private slots:
                       QStringLiteral("--prefix"), m_prefix},
                      &out),
                  0);
-        QDirIterator it(m_prefix, QDir::Files | QDir::System | QDir::NoDotAndDotDot,
+        // Files and links (to folders too), as a package lists them.
+        QDirIterator it(m_prefix, QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
                         QDirIterator::Subdirectories);
-        while (it.hasNext())
-            m_installed << QDir(m_prefix).relativeFilePath(it.next());
+        while (it.hasNext()) {
+            const QString path = it.next();
+            if (!it.fileInfo().isDir() || it.fileInfo().isSymLink())
+                m_installed << QDir(m_prefix).relativeFilePath(path);
+        }
     }
 
     void everyFileInItsPlace()
