@@ -101,10 +101,19 @@ void JXDefaultSettings::setLanguage(int language)
     store(g_settingKey_language, language);
 }
 
+// Baidu for simplified Chinese, Google otherwise; OpenStreetMap, which needs no
+// key, when this build has no key for that service (its page would stay empty).
+static int defaultMapType(int language)
+{
+    if (language == 0)
+        return TAVRIN_HAS_BAIDU_MAPS_KEY ? 1 : 2;
+    return TAVRIN_HAS_GOOGLE_MAPS_KEY ? 0 : 2;
+}
+
 int JXDefaultSettings::getMapType()
 {
     if (!m_settings->contains(g_settingKey_mapType))
-        store(g_settingKey_mapType, getLanguage() == 0 ? 1 : 0);
+        store(g_settingKey_mapType, defaultMapType(getLanguage()));
     return m_settings->value(g_settingKey_mapType).toInt();
 }
 

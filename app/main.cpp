@@ -1,4 +1,5 @@
 #include "app/JXDefaultSettings.h"
+#include "app/JXEngineFailure.h"
 #include "app/JXFirstRun.h"
 #include "app/JXLanguage.h"
 #include "app/JXPlatform.h"
@@ -8,6 +9,9 @@
 
 #include <QApplication>
 #include <QDebug>
+
+#include <memory>
+#include <stdexcept>
 
 int main(int argc, char **argv)
 {
@@ -31,12 +35,17 @@ int main(int argc, char **argv)
     loadTranslator(language);
     QCoreApplication::installTranslator(&g_translator);
 
-    VelmorMainWidget window;
-    window.show();
-    // Until the window can open paths, what it is given is only logged.
+    // The window builds the video displays; their engine throws when libmpv
+    // cannot be set up.
+    std::unique_ptr<VelmorMainWidget> window;
+    try {
+        window = std::make_unique<VelmorMainWidget>();
+    } catch (const std::runtime_error &error) {
+        return JXEngineFailure::report(error);
+    }
+    window->show();
     singleInstance.serve(
-        &window, [](const QStringList &paths) { qWarning() << "main: to open" << paths; },
-        commandLine.paths());
+        window.get(), [&window](const QStringList &paths) { window->openPaths(paths); }, commandLine.paths());
     qWarning() << "main" << 134;
 
     return app.exec();

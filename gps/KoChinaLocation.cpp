@@ -70,14 +70,10 @@ bool KoChinaLocation::isInChina(double lat, double lng) const
     return false;
 }
 
-void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outLat)
+namespace {
+
+void shiftWgs84ToGcj02(double lng, double lat, double *outLng, double *outLat)
 {
-    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
-        *outLng = lng;
-        *outLat = lat;
-        qWarning() << "convert_wgs84_to_gcj02 is out of china";
-        return;
-    }
     const double x = lng - 105.0;
     const double y = lat - 35.0;
     const double dLat = shiftLat(x, y);
@@ -90,6 +86,29 @@ void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outL
     *outLng = lng + (dLng * 180.0) / (kSemiMajor / s * std::cos(radLat) * kPi);
 }
 
+void shiftGcj02ToBd09(double lng, double lat, double *outLng, double *outLat)
+{
+    const double x = lng;
+    const double y = lat;
+    const double z = std::sqrt(x * x + y * y) + 0.00002 * std::sin(y * kBdPi);
+    const double theta = std::atan2(y, x) + 0.000003 * std::cos(x * kBdPi);
+    *outLng = z * std::cos(theta) + 0.0065;
+    *outLat = z * std::sin(theta) + 0.006;
+}
+
+} // namespace
+
+void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outLat)
+{
+    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
+        *outLng = lng;
+        *outLat = lat;
+        qWarning() << "convert_wgs84_to_gcj02 is out of china";
+        return;
+    }
+    shiftWgs84ToGcj02(lng, lat, outLng, outLat);
+}
+
 void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLat)
 {
     if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
@@ -98,10 +117,17 @@ void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLa
         qWarning() << "convert_gcj02_to_bd09 is out of china";
         return;
     }
-    const double x = lng;
-    const double y = lat;
-    const double z = std::sqrt(x * x + y * y) + 0.00002 * std::sin(y * kBdPi);
-    const double theta = std::atan2(y, x) + 0.000003 * std::cos(x * kBdPi);
-    *outLng = z * std::cos(theta) + 0.0065;
-    *outLat = z * std::sin(theta) + 0.006;
+    shiftGcj02ToBd09(lng, lat, outLng, outLat);
+}
+
+void convert_wgs84_to_bd09(double lng, double lat, double *outLng, double *outLat)
+{
+    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
+        *outLng = lng;
+        *outLat = lat;
+        qWarning() << "convert_wgs84_to_bd09 is out of china";
+        return;
+    }
+    shiftWgs84ToGcj02(lng, lat, outLng, outLat);
+    shiftGcj02ToBd09(*outLng, *outLat, outLng, outLat);
 }

@@ -44,5 +44,9 @@ private:
 // WGS-84 to GCJ-02; points outside China are passed through unchanged. The
 // output pointers may point at the inputs.
 void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outLat);
-// GCJ-02 to BD-09, same rules.
+// GCJ-02 to BD-09, same rules, the region test made on the GCJ-02 point.
 void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLat);
+// WGS-84 to BD-09 through GCJ-02. The region test is made once, on the WGS-84
+// point: the GCJ-02 shift (up to 600 m) can carry a point near a rectangle's
+// edge to the other side, and the second shift must not be skipped then.
+void convert_wgs84_to_bd09(double lng, double lat, double *outLng, double *outLat);

@@ -193,8 +193,7 @@ void KoGPSModel::parse(const char *begin, const char *end)
     longitude = wgsLongitude = lng;
     altitude = std::fabs(altitude);
 
-    convert_wgs84_to_gcj02(longitude, latitude, &longitude, &latitude);
-    convert_gcj02_to_bd09(longitude, latitude, &longitude, &latitude);
+    convert_wgs84_to_bd09(longitude, latitude, &longitude, &latitude);
 
     speedKmh = float(double(speedKnots) * 1.852);
     speedMph = float(double(speedKnots) * 1.150779);

@@ -215,7 +215,7 @@ int KoTrackExtractor::tsDataPacketCount()
     return s_tsDataPackets.load();
 }
 
-int KoTrackExtractor::run(int kind)
+int KoTrackExtractor::run(Kind kind)
 {
     m_wasDirect = false;
     int result;
@@ -298,23 +298,9 @@ int KoTrackExtractor::mp4Walk()
     // No GPS index box: look for a track whose chunks are the GPS blocks.
     int result = -1;
     for (int i = 0; i < trackCount && result < 0; ++i) {
-        const qint64 trackEnd = tracks[i].offset + tracks[i].size;
-        offset = tracks[i].offset + tracks[i].headerSize;
-        while (offset < trackEnd) {
-            Box box;
-            if (!readBox(offset, trackEnd, true, &box))
-                break;
-            if (isType(box.type, "tkhd") && isVideoTrack(box))
-                break;
-            if (isOneOf(box.type, {"mdia", "minf", "stbl"})) {
-                offset += box.headerSize;
-            } else if (isType(box.type, "stco")) {
-                result = decodeDirectChunks(box);
-                break;
-            } else {
-                offset += box.size;
-            }
-        }
+        Box stco;
+        if (findChunkTable(tracks[i], true, &stco, nullptr))
+            result = decodeDirectChunks(stco);
     }
     fflush(stdout);
     return result;
@@ -348,27 +334,43 @@ int KoTrackExtractor::movWalk()
     int result = -1;
     qint64 distance = 0;
     for (int i = 0; i < trackCount; ++i) {
-        const qint64 trackEnd = tracks[i].offset + tracks[i].size;
-        offset = tracks[i].offset + tracks[i].headerSize;
-        while (offset < trackEnd) {
-            Box box;
-            if (!readBox(offset, trackEnd, false, &box))
-                break;
-            if (isType(box.type, "tkhd") && isVideoTrack(box))
-                break;
-            if (isOneOf(box.type, {"mdia", "minf", "stbl"})) {
-                offset += box.headerSize;
-            } else if (isType(box.type, "stco")) {
-                result = decodeFreeGpsChunks(box, distance);
-                break;
-            } else {
-                if (isType(box.type, "stsd"))
-                    distance = soundGpsDistance(box);
-                offset += box.size;
-            }
-        }
+        Box stco;
+        Box stsd;
+        const bool found = findChunkTable(tracks[i], false, &stco, &stsd);
+        if (stsd.size > 0)
+            distance = soundGpsDistance(stsd);
+        if (found)
+            result = decodeFreeGpsChunks(stco, distance);
     }
     return result;
+}
+
+// Descends trak -> mdia -> minf -> stbl to the track's chunk offset table;
+// false for a video track and for a track without one. The last sample
+// description met on the way goes to *stsd when asked for (its size stays 0
+// when there is none).
+bool KoTrackExtractor::findChunkTable(const Box &track, bool largeSizes, Box *stco, Box *stsd) const
+{
+    const qint64 trackEnd = track.offset + track.size;
+    qint64 offset = track.offset + track.headerSize;
+    while (offset < trackEnd) {
+        Box box;
+        if (!readBox(offset, trackEnd, largeSizes, &box))
+            return false;
+        if (isType(box.type, "tkhd") && isVideoTrack(box))
+            return false;
+        if (isOneOf(box.type, {"mdia", "minf", "stbl"})) {
+            offset += box.headerSize;
+        } else if (isType(box.type, "stco")) {
+            *stco = box;
+            return true;
+        } else {
+            if (stsd && isType(box.type, "stsd"))
+                *stsd = box;
+            offset += box.size;
+        }
+    }
+    return false;
 }
 
 int KoTrackExtractor::tsScan()
@@ -615,7 +617,8 @@ bool KoTrackExtractor::closeOutput()
     return !m_outputFailed;
 }
 
-int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int kind, bool *wasDirect)
+int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, KoTrackExtractor::Kind kind,
+                 bool *wasDirect)
 {
     if (wasDirect)
         *wasDirect = false;
@@ -638,7 +641,8 @@ int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int
     return result;
 }
 
-int extractTrackFromBuffer(const QByteArray &source, int kind, QByteArray *output, bool *wasDirect)
+int extractTrackFromBuffer(const QByteArray &source, KoTrackExtractor::Kind kind, QByteArray *output,
+                           bool *wasDirect)
 {
     const std::unique_ptr<KoByteSource> bytes = KoByteSource::fromMemory(source.constData(), source.size());
     KoTrackExtractor extractor(bytes.get(), output);

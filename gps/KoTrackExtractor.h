@@ -10,25 +10,10 @@
 class KoByteSource;
 class QFile;
 
-// Finds the GPS/G-sensor sample blocks stored in a dash-camera recording and
-// writes one track line (see KoGPSModel) per sample. Kind 0 walks a MOV file
-// (GPS blocks in 'free' boxes behind the sound chunks), kind 1 an MP4 file
-// (a top-level 'gps ' index box, or else a track whose chunks are the blocks
-// themselves: "direct chunks"), any other kind only surveys a TS stream.
-//
-// Returns 0 when the output was written (possibly empty), -1 on failure.
-// `wasDirect` tells whether the direct-chunks decoder ran; such tracks carry
-// finer G-sensor counts. Paths are in the local 8-bit encoding.
 // The most track lines one extraction writes, and the most a track cache is
 // read for: over 55 hours of one sample a second. A damaged or hostile file
 // that lists the same block again and again cannot fill the disk.
 constexpr int kMaxTrackLines = 200000;
-
-int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, int kind,
-                 bool *wasDirect = nullptr);
-
-// The same over a recording held in memory; the track text replaces *output.
-int extractTrackFromBuffer(const QByteArray &source, int kind, QByteArray *output, bool *wasDirect = nullptr);
 
 // One extraction: its own reader, output and flags, so that several can run
 // at once on different threads.
@@ -46,7 +31,7 @@ public:
     KoTrackExtractor(KoByteSource *source, QByteArray *output);
     ~KoTrackExtractor();
 
-    int run(int kind);
+    int run(Kind kind);
     bool wasDirect() const { return m_wasDirect; }
 
     // Data packets seen by all TS surveys of this process (a diagnostic count).
@@ -57,6 +42,7 @@ private:
     struct Sample;
 
     bool readBox(qint64 offset, qint64 end, bool largeSizes, Box *box) const;
+    bool findChunkTable(const Box &track, bool largeSizes, Box *stco, Box *stsd) const;
     int mp4Walk();
     int movWalk();
     int tsScan();
@@ -81,3 +67,19 @@ private:
     int m_linesWritten = 0;
     bool m_wasDirect = false;
 };
+
+// Finds the GPS/G-sensor sample blocks stored in a dash-camera recording and
+// writes one track line (see KoGPSModel) per sample. MovWalk walks a MOV file
+// (GPS blocks in 'free' boxes behind the sound chunks), Mp4Walk an MP4 file
+// (a top-level 'gps ' index box, or else a track whose chunks are the blocks
+// themselves: "direct chunks"), TsScan only surveys a TS stream.
+//
+// Returns 0 when the output was written (possibly empty), -1 on failure.
+// `wasDirect` tells whether the direct-chunks decoder ran; such tracks carry
+// finer G-sensor counts. Paths are in the local 8-bit encoding.
+int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, KoTrackExtractor::Kind kind,
+                 bool *wasDirect = nullptr);
+
+// The same over a recording held in memory; the track text replaces *output.
+int extractTrackFromBuffer(const QByteArray &source, KoTrackExtractor::Kind kind, QByteArray *output,
+                           bool *wasDirect = nullptr);

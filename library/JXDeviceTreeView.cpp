@@ -62,7 +62,9 @@ JXDeviceTreeView::JXDeviceTreeView(QWidget *parent)
     setModel(m_itemModel);
     header()->hide();
     setFocusPolicy(Qt::NoFocus);
-    m_delegate = new JXTreeItemDelegate(this);
+    m_delegate = new JXTreeItemDelegate(this, &JXDeviceTreeView::recordingAt);
+    connect(m_delegate, &JXTreeItemDelegate::deleteClickedSignal, this,
+            &JXDeviceTreeView::willDeleteFileSignal);
     setItemDelegate(m_delegate);
     verticalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
     // The background is the view's own, not the viewport's: an opaque

@@ -1,6 +1,5 @@
 #include "library/JXTreeItemDelegate.h"
 
-#include "library/JXDeviceTreeView.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoPreviewLoader.h"
 
@@ -47,10 +46,11 @@ QString JXTreeItemDelegate::sizeText(qint64 bytes)
     return tr("%1 MB").arg(bytes / 1024 / 1024);
 }
 
-JXTreeItemDelegate::JXTreeItemDelegate(QWidget *view)
+JXTreeItemDelegate::JXTreeItemDelegate(QWidget *view, RecordingLookup recordingAt)
     : QStyledItemDelegate(view)
     , deleteButton(new QPushButton)
     , view(view)
+    , recordingAt(recordingAt)
 {
     deleteButton->setStyleSheet(
         QStringLiteral("QPushButton {border-image:url(:/images/images/icon_off.png);}"));
@@ -71,7 +71,7 @@ void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
                                const QModelIndex &index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
-    KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
+    KoFileInfoModel *recording = recordingAt(index);
     const QRect &r = option.rect;
     const int viewWidth = view->width();
 
@@ -153,10 +153,8 @@ bool JXTreeItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
         pressState = 1;
         pressedIndex = index;
     } else if (type == QEvent::MouseButtonRelease) {
-        if (pressed == index) {
-            if (auto *tree = qobject_cast<JXDeviceTreeView *>(view))
-                emit tree->willDeleteFileSignal(index);
-        }
+        if (pressed == index)
+            emit deleteClickedSignal(index);
     } else if (type == QEvent::MouseMove) {
         pressState = 0;
     }

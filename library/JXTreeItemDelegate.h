@@ -6,15 +6,19 @@
 
 #include <memory>
 
+class KoFileInfoModel;
 class QPushButton;
 
-// Paints the rows of the file list and turns a release over a row's delete
-// button into the view's willDeleteFileSignal.
+// Paints the rows of the file list and turns a click on a row's delete button
+// into deleteClickedSignal (the view passes it on as willDeleteFileSignal).
 class JXTreeItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
+    // The recording shown in a row, or null: the view knows how it stores them.
+    using RecordingLookup = KoFileInfoModel *(*)(const QModelIndex &index);
+
     // Row geometry, in pixels.
     static constexpr int RowHeight = 48;
     static QRect thumbnailRect(const QRect &row);
@@ -25,7 +29,7 @@ public:
     // The size column's text: whole MiB, truncated.
     static QString sizeText(qint64 bytes);
 
-    explicit JXTreeItemDelegate(QWidget *view);
+    JXTreeItemDelegate(QWidget *view, RecordingLookup recordingAt);
     ~JXTreeItemDelegate() override;
 
     bool eventFilter(QObject *object, QEvent *event) override;
@@ -37,6 +41,9 @@ public:
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
                      const QModelIndex &index) override;
 
+signals:
+    void deleteClickedSignal(QModelIndex index);
+
 private:
     // Never shown: only the style source of the painted delete buttons.
     std::unique_ptr<QPushButton> deleteButton;
@@ -45,4 +52,5 @@ private:
     // Row whose delete button took the last press, until the next release.
     QPersistentModelIndex pressedIndex;
     QWidget *view = nullptr;
+    RecordingLookup recordingAt = nullptr;
 };

@@ -123,8 +123,6 @@ QString formatHead(const QDateTime &t)
     return text;
 }
 
-// Bounds a track read from a damaged or foreign cache file: 55 hours at one
-// sample per second, far above any recording.
 // A track line is at most 255 characters.
 constexpr int kLineBufferSize = 256;
 
@@ -146,16 +144,16 @@ QString directChunksVariant(const QString &cachePath)
     return variant;
 }
 
-// Extraction kind from the file name: 1 MP4, 0 MOV, 2 TS, 0 otherwise.
-int extractionKind(const QString &fileName)
+// Extraction kind from the file name; the MOV walk when the name tells nothing.
+KoTrackExtractor::Kind extractionKind(const QString &fileName)
 {
     if (fileName.contains(QLatin1String(".mp4"), Qt::CaseInsensitive))
-        return 1;
+        return KoTrackExtractor::Mp4Walk;
     if (fileName.contains(QLatin1String(".mov"), Qt::CaseInsensitive))
-        return 0;
+        return KoTrackExtractor::MovWalk;
     if (fileName.contains(QLatin1String(".ts"), Qt::CaseInsensitive))
-        return 2;
-    return 0;
+        return KoTrackExtractor::TsScan;
+    return KoTrackExtractor::MovWalk;
 }
 
 QString mapPoint(double lng, double lat)
@@ -379,6 +377,8 @@ bool KoFileInfoModel::readTrack()
                 n = file.readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
+        // Bounds a track read from a damaged or foreign cache file: 55 hours
+        // at one sample per second, far above any recording.
         if (m_gpsSamples.size() == kMaxTrackLines) {
             qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackLines
                        << "samples:" << m_gpsCachePath;

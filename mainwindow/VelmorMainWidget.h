@@ -1,11 +1,46 @@
 #pragma once
 
-#include <QWidget>
+#include "widgets/KoBasicWidget.h"
 
+#include <QEvent>
+#include <QList>
+#include <QModelIndex>
+#include <QMutex>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+class JXPlayWidget;
+class KoCoverWidget;
+class KoDirectoryListing;
+class KoFileInfoModel;
+class KoMapBridge;
+class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QKeyEvent;
+class QMenu;
+class QMimeData;
+class QMouseEvent;
+class QResizeEvent;
+class QShowEvent;
+class Ui_VelmorMainWidget;
 
-// The application's main window.
-class VelmorMainWidget : public QWidget
+// The application's main window: three video displays over the video area,
+// the transport bar, the instrument strip, the map and the file list.
+//
+// One class over several sources, by concern:
+//   VelmorMainWidget.cpp          construction, wiring, keys, menus, exit
+//   VelmorMainWidgetLayout.cpp    layout, split modes, full screen, resize borders
+//   VelmorMainWidgetPlaylist.cpp  the playlist
+//   VelmorMainWidgetPlayback.cpp  playback across the channels of a recording
+//   VelmorMainWidgetTrack.cpp     the track on the map and the instruments
+class VelmorMainWidget : public KoBasicWidget
 {
     Q_OBJECT
 
@@ -13,6 +48,167 @@ public:
     explicit VelmorMainWidget(QWidget *parent = nullptr);
     ~VelmorMainWidget() override;
 
+    // The form, for the window's own sources and for tests.
+    Ui_VelmorMainWidget *form() const { return ui.get(); }
+
+    // Playlist (VelmorMainWidgetPlaylist.cpp).
+    void addFilePath(const QString &path, KoDirectoryListing *listing = nullptr);
+    void refreshFileList();
+    // The steps after the file and folder dialogs, callable with paths.
+    void addChosenFiles(const QStringList &files);
+    void addChosenFolder(const QString &folder);
+    // Files and folders handed over from outside (command line, a second
+    // start): folders as by the folder command, files as by the file dialog;
+    // the first file plays. Paths that do not exist or are no recordings are
+    // logged and skipped.
+    void openPaths(const QStringList &paths);
+    static bool isVideoPath(const QString &path);
+    static QStringList droppedVideoPaths(const QMimeData *mime);
+    const QList<KoFileInfoModel *> &fileModels() const { return m_fileModels; }
+
+    // Playback (VelmorMainWidgetPlayback.cpp).
+    void autoPlayFile(KoFileInfoModel *model);
+    void playSelectFile(QString path);
+    void pauseAll();
+    void resumeAll();
+    KoFileInfoModel *findNextRecording(bool wrap);
+    void setPlayControlsEnabled(bool enabled);
+    int playState() const { return m_playState; }
+    KoFileInfoModel *channelModel(int display) const;
+    JXPlayWidget *display(int index) const;
+
+    // Layout (VelmorMainWidgetLayout.cpp).
+    void setFullScreenMode(bool on);
+    void layoutDisplays(int x, int y, int w, int h);
+    void setKeepVideoAspect(bool keep);
+    int splitMode() const { return m_splitMode; }
+    int displayCount() const { return m_displayCount; }
+    bool isFullScreenMode() const { return m_isFullScreen; }
+
+    // Track display (VelmorMainWidgetTrack.cpp).
+    void loadMap();
+    void showTrackLine();
+    void resetDisplayInfo();
+    static QString timeText(int seconds);
+    KoMapBridge *mapBridge() const { return m_mapBridge; }
+
+    void updateToolTips();
+
+public slots:
+    void playStartSlot();
+    void stopPlay();
+    void autoPlayNext(KoFileInfoModel *fileModel);
+    void updateProgress(int index);
+    void willDeleteFileSlot(QModelIndex index);
+    void showAppSettingSlot();
+    void mapLoadFinishedSlot(bool isok);
+    void posChangedSlot(double pos);
+    void willCloseSlot();
+    void showCustomMenuSlot(void *data);
+    void keepVideoAspectSlot();
+    void onStopPlay();
+    void onSplitMoved(int pos, int index);
+    void slotLoadFinished(QString url, QString html);
+    void slotLoadError();
+    void onSaved(QString path);
+    void updateVideoDurationSlot(float duration);
+    void updateVideoProgressSlot(float progress);
+    void playEndSlot();
+    void playWidgetKeyEventSlot(int key);
+    void on_pushBtn_open_dir_clicked();
+    void on_treeView_filelist_doubleClicked(QModelIndex index);
+    void on_pushBtn_zoom_in_clicked();
+    void on_horizontalSlider_progress_valueChanged(int value);
+    void on_horizontalSlider_progress_sliderPressed();
+    void on_horizontalSlider_progress_sliderReleased();
+    void on_pushBtn_play_clicked();
+    void on_pushBtn_stop_clicked();
+    void on_pushBtn_lastFrame_clicked();
+    void on_pushBtn_nextFrame_clicked();
+    void on_pushBtn_capture_clicked();
+    void on_horizontalSlider_volume_valueChanged(int value);
+    void on_pushBtn_mute_clicked();
+    void on_pushBtn_fullscreen_clicked();
+    void on_pushBtn_zoom_out_clicked();
+    void on_pushBtn_setting_clicked();
+    void on_pushBtn_add_file_clicked();
+    void on_pushBtn_add_dir_clicked();
+    void on_pushBtn_clear_list_clicked();
+    void on_pushBtn_pipe_clicked();
+
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void relayout();
+    void doExit();
+    void restorePlaylist();
+    void applyVolumeToDisplays(int volume);
+    void connectSignals();
+
+    // Playlist helpers (VelmorMainWidgetPlaylist.cpp).
+    void addFiles(const QStringList &paths, KoDirectoryListing *listing);
+    void restorePlayingMarks();
+    static bool hasVideoSuffix(const QString &path);
+    static QStringList videoSuffixes();
+    static QStringList videoFilesIn(const QString &folder);
+
+    // Resize borders (VelmorMainWidgetLayout.cpp).
+    void initResizeBorders();
+    Qt::Edges bandEdgesAt(const QPoint &pos) const;
+    bool handleBandMouse(QEvent::Type type, const QPoint &globalPos, Qt::MouseButtons buttons);
+    void setBandCursor(Qt::Edges edges);
+    void restoreBandCursor();
+
+    // Playback helpers (VelmorMainWidgetPlayback.cpp).
+    void wireChannelReports();
+    void stepRecording(bool forward);
+    void seekAll(int seconds);
+    void channelEnded(int k);
+    void channelFailed(int k);
+    void showChannelFailure(int k);
+    void hideChannelFailure(int k);
+
+    std::unique_ptr<Ui_VelmorMainWidget> ui;
+    bool m_isFullScreen = false;
+    QRect m_restoreRect;
+    QList<KoFileInfoModel *> m_fileModels;
+    KoFileInfoModel *m_channelModel1 = nullptr;
+    KoFileInfoModel *m_channelModel2 = nullptr;
+    KoFileInfoModel *m_channelModel3 = nullptr;
+    int m_displayCount = 1;
+    int m_splitMode = 1;
+    // Restored by un-muting when mute was never switched on (a stored volume
+    // of 0 starts the window muted).
+    int m_savedVolume = 100;
+    bool m_sliderPressed = false;
+    int m_playState = 0;
+    bool m_autoStop = true;
+    QMutex m_playMutex;
+    QMenu *m_contextMenu = nullptr;
+    KoMapBridge *m_mapBridge = nullptr;
+    // Channels of the playing recording that cannot be played, and the
+    // covers shown in their displays.
+    std::array<bool, 3> m_channelFailed{};
+    // The second the slider, time and instruments show (-1: none yet).
+    int m_shownSecond = -1;
+    std::array<KoCoverWidget *, 3> m_channelCovers{};
+    QAction *m_settingsAction = nullptr;
+    QAction *m_openAction = nullptr;
+    Qt::Edges m_bandCursorEdges;
+    // Resizing by the window itself, where no window manager takes it over.
+    bool m_selfResizing = false;
+    Qt::Edges m_resizeEdges;
+    QPoint m_resizePressPos;
+    QRect m_resizeStartGeometry;
 };

@@ -308,9 +308,16 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         emit sigCommandReplay();
         break;
     }
-    case MPV_EVENT_END_FILE:
+    case MPV_EVENT_END_FILE: {
+        const auto *end = static_cast<const mpv_event_end_file *>(event->data);
+        m_lastEndWasError = end != nullptr && end->reason == MPV_END_FILE_REASON_ERROR;
+        m_lastEndWasEof = end != nullptr && end->reason == MPV_END_FILE_REASON_EOF;
+        if (m_lastEndWasError)
+            qWarning() << "PlayLabel::dispatchMpvEvent" << __LINE__ << "file ended with"
+                       << mpv_error_string(end->error);
         emit sigPlayFinish();
         break;
+    }
     case MPV_EVENT_FILE_LOADED: {
         int64_t filesize = 0;
         int64_t width = 0;

@@ -25,6 +25,11 @@ public:
     float zoomValue() const { return m_zoomValue; }
     int volume() const { return m_volume; }
     bool isMuted() const { return m_muted; }
+    // Whether the last file ended because it could not be played (missing,
+    // unreadable, no known format) rather than at its end or by a stop.
+    bool lastEndWasError() const { return m_lastEndWasError; }
+    // Whether it ran to its natural end (not stopped, replaced or failed).
+    bool lastEndWasEof() const { return m_lastEndWasEof; }
     // The owned libmpv instance, for reading back what was really set.
     mpv_handle *mpvHandle() const { return m_mpv; }
 
@@ -72,6 +77,8 @@ private:
     float m_zoomValue = 0.0f;
     int m_volume = 100;
     bool m_muted = false;
+    bool m_lastEndWasError = false;
+    bool m_lastEndWasEof = false;
     mpv_handle *m_mpv = nullptr;
     // Screenshots in flight, by the reply id of their command.
     QHash<uint64_t, QString> m_pendingShots;

@@ -18,14 +18,23 @@ JXAlertDialog::~JXAlertDialog() = default;
 
 int JXAlertDialog::question(QWidget *parent, const QString &title, const QString &message)
 {
+    return run(parent, title, message, true) == QDialog::Accepted ? QMessageBox::Ok : QMessageBox::Cancel;
+}
+
+void JXAlertDialog::information(QWidget *parent, const QString &title, const QString &message)
+{
+    run(parent, title, message, false);
+}
+
+int JXAlertDialog::run(QWidget *parent, const QString &title, const QString &message, bool withCancel)
+{
     auto *dialog = new JXAlertDialog(parent);
     dialog->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->ui->pushBtn_cancel->setVisible(true);
+    dialog->ui->pushBtn_cancel->setVisible(withCancel);
     dialog->setTitle(title);
     dialog->setMessage(message);
-    const int result = dialog->exec();
-    return result == QDialog::Accepted ? QMessageBox::Ok : QMessageBox::Cancel;
+    return dialog->exec();
 }
 
 void JXAlertDialog::setTitle(const QString &title)

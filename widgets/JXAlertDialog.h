@@ -9,8 +9,8 @@ namespace Ui {
 class JXAlertDialog;
 }
 
-// The program's yes/no question box: frameless, dark, draggable from
-// anywhere but its buttons.
+// The program's message box: a yes/no question or a notice with OK alone;
+// frameless, dark, draggable from anywhere but its buttons.
 class JXAlertDialog : public QDialog
 {
     Q_OBJECT
@@ -23,6 +23,9 @@ public:
     // OK, otherwise QMessageBox::Cancel (4194304): Cancel, Escape or closing
     // the window. The dialog deletes itself when it closes.
     static int question(QWidget *parent, const QString &title, const QString &message);
+    // Tells modally, with the OK button alone; returns once the box is closed
+    // (OK, Escape or closing the window). Deletes itself like question().
+    static void information(QWidget *parent, const QString &title, const QString &message);
 
     void setTitle(const QString &title);
     QString title() const;
@@ -39,6 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    static int run(QWidget *parent, const QString &title, const QString &message, bool withCancel);
+
     std::unique_ptr<Ui::JXAlertDialog> ui;
     bool m_isPressed = false;
     QPoint m_lastMousePos;

@@ -33,7 +33,7 @@ QString recordingPath(int layout)
     return s_dir->filePath(QString::fromLatin1(names[layout]));
 }
 
-int kindOf(int layout)
+KoTrackExtractor::Kind kindOf(int layout)
 {
     return layout == 1 ? KoTrackExtractor::MovWalk : KoTrackExtractor::Mp4Walk;
 }

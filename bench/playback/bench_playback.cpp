@@ -1,13 +1,21 @@
 // Three video displays side by side, each playing one channel of a recording,
-// against three standalone mpv processes on the same files.
+// against three standalone mpv processes on the same files; or the whole
+// main window playing the recording with its track and map.
 //
-//   bench_playback [--seconds N] [--only embedded|standalone] FILE1 FILE2 FILE3
+//   bench_playback [--seconds N] [--only embedded|standalone|window] FILE1 FILE2 FILE3
+//   bench_playback --window [--seconds N] FILE1 FILE2 FILE3
 //
 // For each player: dropped frames ("frame-drop-count", "decoder-frame-drop-count")
 // once it has played N seconds of video; for each side: CPU seconds (user +
-// system, from the first load to the end) and peak resident memory.
+// system, from the first load to the end) and peak resident memory. With
+// --window: the main window against the standalone players, the web engine's
+// processes counted with the window, and the GUI thread's longest stall.
 
+#include "app/JXDefaultSettings.h"
 #include "app/JXPlatform.h"
+#include "bench/BenchEnv.h"
+#include "library/KoFileInfoModel.h"
+#include "mainwindow/VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/PlayLabel.h"
 
@@ -27,8 +35,12 @@
 
 #include <mpv/client.h>
 
+#include <QDirIterator>
+#include <QRect>
+
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
 #include <signal.h>
 #include <spawn.h>
@@ -168,6 +180,12 @@ Usage runEmbedded(const QStringList &files, double length)
     return u;
 }
 
+QByteArray geometryOption(const QRect &r)
+{
+    return "--geometry=" + QByteArray::number(r.width()) + "x" + QByteArray::number(r.height()) + "+" +
+           QByteArray::number(r.x()) + "+" + QByteArray::number(r.y());
+}
+
 // One standalone mpv with a JSON IPC socket.
 struct Standalone
 {
@@ -197,7 +215,9 @@ struct Standalone
     }
 };
 
-Usage runStandalone(const QStringList &files, double length, const QByteArray &vo)
+// Each player's window size; by default three 636x358 windows side by side.
+Usage runStandalone(const QStringList &files, double length, const QByteArray &vo,
+                    const QList<QRect> &windows = {})
 {
     std::vector<Standalone> players(files.size());
     for (int i = 0; i < files.size(); ++i) {
@@ -215,7 +235,7 @@ Usage runStandalone(const QStringList &files, double length, const QByteArray &v
                                "--hwdec=no",
                                "--ao=null",
                                "--keep-open=yes",
-                               QByteArray("--geometry=636x358+") + QByteArray::number(8 + i * 644) + "+420",
+                               geometryOption(windows.value(i, QRect(8 + i * 644, 420, 636, 358))),
                                "--input-ipc-server=" + QFile::encodeName(p.socketPath),
                                QFile::encodeName(files[i])};
         std::vector<char *> argv;
@@ -286,10 +306,148 @@ Usage runStandalone(const QStringList &files, double length, const QByteArray &v
     return u;
 }
 
+// CPU seconds and peak memory of the processes started below this one (the
+// web engine's renderer and helpers).
+Usage descendantsUsage()
+{
+    std::map<pid_t, pid_t> parentOf;
+    std::map<pid_t, double> cpu;
+    const double tick = double(sysconf(_SC_CLK_TCK));
+    QDirIterator it(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        bool ok = false;
+        const pid_t pid = it.next().section(QLatin1Char('/'), -1).toInt(&ok);
+        QFile stat(it.filePath() + QStringLiteral("/stat"));
+        if (!ok || !stat.open(QIODevice::ReadOnly))
+            continue;
+        // The command name may hold spaces: fields are counted after its ')'.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> f = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (f.size() < 13)
+            continue;
+        parentOf[pid] = f.at(1).toInt();
+        cpu[pid] = (f.at(11).toDouble() + f.at(12).toDouble()) / tick;
+    }
+    Usage u;
+    const pid_t self = getpid();
+    for (const auto &entry : parentOf) {
+        pid_t p = entry.second;
+        for (int depth = 0; depth < 8 && p > 1 && p != self; ++depth)
+            p = parentOf.count(p) ? parentOf[p] : 0;
+        if (p != self || entry.first == self)
+            continue;
+        u.cpuSeconds += cpu[entry.first];
+        QFile status(QStringLiteral("/proc/%1/status").arg(entry.first));
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &l : status.readAll().split('\n')) {
+                if (l.startsWith("VmHWM:"))
+                    u.peakMiB += l.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+            }
+        }
+    }
+    return u;
+}
+
+struct WindowRun
+{
+    Usage player;
+    Usage webEngine;
+    double startStallMs = 0;
+    double longestStallMs = 0;
+    QList<QRect> displays;
+};
+
+WindowRun runWindow(const QStringList &files, double length)
+{
+    // The offline map page: the route and marker draw with no network.
+    JXDefaultSettings::instance()->setMapType(2);
+    VelmorMainWidget window;
+    for (int k = 1; k <= 3; ++k)
+        mpv_set_option_string(window.display(k)->playLabel()->mpvHandle(), "ao", "null");
+    window.setGeometry(0, 0, 1920, 1050);
+    window.show();
+    waitFor([] { return false; }, 3000);
+
+    // The largest gap between two ticks of a 10 ms timer: while the
+    // recording starts (its first two seconds) and while it plays.
+    QElapsedTimer clock;
+    qint64 lastTick = -1;
+    double longest = 0;
+    double atStart = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        if (lastTick >= 0) {
+            const double gap = (now - lastTick) / 1e6 - 10.0;
+            double &worst = now < 2000000000LL ? atStart : longest;
+            worst = std::max(worst, gap);
+        }
+        lastTick = now;
+    });
+
+    const Usage engineBefore = descendantsUsage();
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    window.addChosenFiles(files);
+    clock.start();
+    ticker.start(10);
+
+    std::vector<Drops> drops(3);
+    std::vector<bool> done(3, false);
+    waitFor(
+        [&] {
+            bool all = true;
+            for (int k = 1; k <= 3; ++k) {
+                if (done[k - 1])
+                    continue;
+                mpv_handle *h = window.display(k)->playLabel()->mpvHandle();
+                const double pos = doubleProperty(h, "time-pos");
+                if (pos >= length) {
+                    char *vo = mpv_get_property_string(h, "current-vo");
+                    drops[k - 1] = {QString::fromUtf8(vo ? vo : "?"), intProperty(h, "frame-drop-count"),
+                                    intProperty(h, "decoder-frame-drop-count"), pos};
+                    mpv_free(vo);
+                    done[k - 1] = true;
+                } else {
+                    all = false;
+                }
+            }
+            return all;
+        },
+        int(length * 1000) + 20000);
+    ticker.stop();
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    const Usage engineAfter = descendantsUsage();
+    WindowRun run;
+    for (int k = 1; k <= 3; ++k) {
+        KoFileInfoModel *m = window.channelModel(k);
+        printRow("window", k - 1, m ? m->filePath() : QStringLiteral("-"), drops[k - 1]);
+        run.displays << QRect(window.display(k)->mapToGlobal(QPoint(0, 0)), window.display(k)->size());
+    }
+    window.stopPlay();
+
+    run.player.cpuSeconds = seconds(after.ru_utime) + seconds(after.ru_stime) - seconds(before.ru_utime) -
+                            seconds(before.ru_stime);
+    run.player.peakMiB = after.ru_maxrss / 1024.0;
+    run.webEngine.cpuSeconds = engineAfter.cpuSeconds - engineBefore.cpuSeconds;
+    run.webEngine.peakMiB = engineAfter.peakMiB;
+    run.startStallMs = atStart;
+    run.longestStallMs = longest;
+    return run;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    // Settings, track cache and previews of the window run stay out of the
+    // user's folders; the displays need the X11 platform.
+    QTemporaryDir home;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    isolateBenchEnvironment(home);
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();
@@ -297,7 +455,8 @@ int main(int argc, char **argv)
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({"seconds", "Seconds of video each player plays.", "N", "30"});
-    parser.addOption({"only", "Run one side only: embedded or standalone.", "side"});
+    parser.addOption({"only", "Run one side only: embedded, standalone or window.", "side"});
+    parser.addOption({"window", "The main window against the standalone players."});
     parser.addPositionalArgument("files", "Three video files, one per display.");
     parser.process(app);
     const QStringList files = parser.positionalArguments();
@@ -306,7 +465,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const double length = parser.value("seconds").toDouble();
-    const QString only = parser.value("only");
+    QString only = parser.value("only");
+    const bool windowRun = parser.isSet("window") || only == QLatin1String("window");
 
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     std::printf("%g s of playback per player, three players; load average before: %s", length,
@@ -321,6 +481,30 @@ int main(int argc, char **argv)
     }
     std::printf("video output: %s, gpu-api opengl, hwdec no, ao null\n", vo.constData());
     Usage embedded, standalone;
+    if (windowRun) {
+        const WindowRun window = runWindow(files, length);
+        // The standalone players get the sizes and places of the displays.
+        if (only.isEmpty())
+            standalone = runStandalone(files, length, vo, window.displays);
+        const double total = window.player.cpuSeconds + window.webEngine.cpuSeconds;
+        std::printf("window      player process CPU %6.2f s   peak RSS %7.1f MiB\n", window.player.cpuSeconds,
+                    window.player.peakMiB);
+        std::printf("            web engine processes CPU %6.2f s   peak RSS %7.1f MiB (sum)\n",
+                    window.webEngine.cpuSeconds, window.webEngine.peakMiB);
+        std::printf(
+            "            longest GUI stall while playing %.1f ms (target <= 50); while starting %.1f ms\n",
+            window.longestStallMs, window.startStallMs);
+        for (const QRect &r : window.displays)
+            std::printf("            display %dx%d at %d,%d\n", r.width(), r.height(), r.x(), r.y());
+        if (standalone.cpuSeconds > 0) {
+            std::printf("standalone  3 processes CPU %6.2f s   peak RSS %7.1f MiB (sum of the three)\n",
+                        standalone.cpuSeconds, standalone.peakMiB);
+            std::printf("CPU ratio whole program / standalone: %.2f (target <= 1.25)\n",
+                        total / standalone.cpuSeconds);
+        }
+        std::printf("load average after: %s", qPrintable(loadAverage()));
+        return 0;
+    }
     if (only != QLatin1String("standalone"))
         embedded = runEmbedded(files, length);
     if (only != QLatin1String("embedded"))

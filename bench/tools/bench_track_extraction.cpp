@@ -24,10 +24,11 @@ const QString Samples = QStringLiteral(HOUR_SAMPLES);
 struct Layout
 {
     const char *file;
-    int kind;
+    KoTrackExtractor::Kind kind;
 };
-const Layout Layouts[] = {
-    {"2019_0523_150000_001A.MP4", 1}, {"2019_0523_160000_001A.MP4", 1}, {"20190523170000_00.MOV", 0}};
+const Layout Layouts[] = {{"2019_0523_150000_001A.MP4", KoTrackExtractor::Mp4Walk},
+                          {"2019_0523_160000_001A.MP4", KoTrackExtractor::Mp4Walk},
+                          {"20190523170000_00.MOV", KoTrackExtractor::MovWalk}};
 
 QTemporaryDir *workDir()
 {

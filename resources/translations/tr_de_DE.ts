@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>Die Video-Engine (libmpv) konnte nicht gestartet werden. Tavrin Player wird beendet.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Fehler</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,16 +44,56 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Aktuelle Version: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Englisch</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Japanisch</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Projektseite: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Fragen und Fehlerberichte: über den Tracker der Projektseite.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Systemeinstellungen</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player spielt Dashcam-Aufnahmen zusammen mit Route, Geschwindigkeit und G-Sensor-Daten ab.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: alle Kameras einer Fahrt auf einer Zeitleiste.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Versionsinformationen</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Website: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Russisch</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Kartendienst:</translation>
         </message>
         <message>
             <source>德文</source>
@@ -50,19 +101,47 @@
         </message>
         <message>
             <source>意大利</source>
-            <translation>Italienisch</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>Ordner für Schnappschüsse</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Ordner für Schnappschüsse:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>In den gewählten Ordner kann nicht geschrieben werden. Der Ordner für Schnappschüsse bleibt unverändert.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>Chinesisch (vereinfacht)</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Chinesisch (traditionell)</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spanisch</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Sprache:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Geschwindigkeitseinheit:</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>Formular</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Vorherige Aufnahme</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Nächste Aufnahme</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Breite</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stopp</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Vollbild</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Ansicht wechseln</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Dateien öffnen</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Ordner öffnen</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Schnappschuss</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Schnappschuss</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Hinweis</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Wiedergabe/Pause</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Vergrößern</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Höhe</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Dateien</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Leeren</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Dateiliste leeren?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Länge</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Verkleinern</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Stumm</translation>
         </message>
     </context>
 </TS>

@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>The video engine (libmpv) could not be started. Tavrin Player will close.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,6 +44,10 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Current Version: </translation>
+        </message>
+        <message>
             <source>English</source>
             <translation>English</translation>
         </message>
@@ -41,28 +56,92 @@
             <translation>Japanese</translation>
         </message>
         <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Project page: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Questions and bug reports: the project page's tracker.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>System Settings</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: every camera of a drive, one timeline.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Version Info</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Web site: %1</translation>
+        </message>
+        <message>
             <source>俄文</source>
-            <translation>Russian</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Map service:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>German</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>Italian</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>Snapshot folder</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Snapshot folder:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>The chosen folder cannot be written to. The snapshot folder was not changed.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>Simplified Chinese</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Traditional Chinese</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spanish</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Language:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Speed unit:</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>Form</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Previous recording</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Next recording</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitude</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Full screen</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Switch view</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Open files</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Open folder</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Snapshot</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Snapshot</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Notice</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Play/Pause</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Zoom in</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitude</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Add files</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Add folder</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Clear list</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Clear the file list?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitude</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Zoom out</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Mute</translation>
         </message>
     </context>
 </TS>

@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>No se pudo iniciar el motor de vídeo (libmpv). Tavrin Player se cerrará.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Error</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,36 +44,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Versión actual: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Inglés</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Japonés</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Página del proyecto: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Preguntas e informes de errores: el gestor de incidencias de la página del proyecto.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Configuración del sistema</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player reproduce las grabaciones de la cámara del coche junto con la ruta, la velocidad y los datos del sensor G.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: todas las cámaras de un viaje, una sola línea de tiempo.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Información de la versión</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Sitio web: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Ruso</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Servicio de mapas:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>Alemán</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
             <translation>Italiano</translation>
         </message>
         <message>
+            <source>抓拍路径</source>
+            <translation>Carpeta de capturas</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Carpeta de capturas:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>No se puede escribir en la carpeta elegida. La carpeta de capturas no ha cambiado.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
+        </message>
+        <message>
             <source>简体中文</source>
-            <translation>Chino simplificado</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Chino tradicional</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
             <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Idioma:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Unidad de velocidad:</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>Formulario</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Grabación anterior</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Grabación siguiente</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitud</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Detener</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Pantalla completa</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Cambiar vista</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Abrir archivos</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Abrir carpeta</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Captura</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Captura</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Aviso</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Reproducir/Pausa</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Acercar</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitud</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Archivos</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Vaciar lista</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>¿Vaciar la lista de archivos?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitud</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Alejar</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Silenciar</translation>
         </message>
     </context>
 </TS>

@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>Impossibile avviare il motore video (libmpv). Tavrin Player verrà chiuso.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Errore</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,36 +44,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Versione attuale: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Inglese</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Giapponese</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Pagina del progetto: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Domande e segnalazioni di errori: il tracker della pagina del progetto.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Impostazioni di sistema</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player riproduce le registrazioni della dashcam insieme a percorso, velocità e dati del sensore G.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: tutte le telecamere di un viaggio, un'unica linea temporale.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Informazioni sulla versione</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Sito web: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Russo</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Servizio mappe:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>Tedesco</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
             <translation>Italiano</translation>
         </message>
         <message>
+            <source>抓拍路径</source>
+            <translation>Cartella delle istantanee</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Cartella delle istantanee:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>Impossibile scrivere nella cartella scelta. La cartella delle istantanee non è cambiata.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
+        </message>
+        <message>
             <source>简体中文</source>
-            <translation>Cinese semplificato</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Cinese tradizionale</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Spagnolo</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Lingua:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Unità di velocità:</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>Modulo</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Registrazione precedente</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Registrazione successiva</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Latitudine</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Stop</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Schermo intero</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Cambia vista</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Apri file</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Apri cartella</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Istantanea</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Istantanea</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Avviso</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Riproduci/Pausa</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Ingrandisci</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Altitudine</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>File</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Svuota</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Svuotare l'elenco dei file?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Longitudine</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Riduci</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Muto</translation>
         </message>
     </context>
 </TS>

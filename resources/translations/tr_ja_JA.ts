@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>ビデオエンジン（libmpv）を起動できませんでした。Tavrin Player を終了します。</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>エラー</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,36 +44,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>現在のバージョン：</translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>英語</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>日本語</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>プロジェクトページ：%1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>質問や不具合の報告：プロジェクトページのトラッカーへ。</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>システム設定</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player はドライブレコーダーの録画を、走行ルート・速度・Gセンサーの記録とともに再生します。</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player：一回のドライブの全カメラを、ひとつのタイムラインで。</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>バージョン情報</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>ウェブサイト：%1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>ロシア語</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>地図サービス：</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>ドイツ語</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>イタリア語</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>スナップショットの保存先</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>スナップショットの保存先：</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>選択したフォルダーに書き込めません。保存先は変更されていません。</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>簡体字中国語</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>繁体字中国語</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>スペイン語</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>言語：</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>速度の単位：</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>フォーム</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>前の録画</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>次の録画</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>緯度</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全画面</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>全画面再生</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>画面切替</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>ファイルを開く</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>フォルダーを開く</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>スナップショット</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>スナップショット</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>お知らせ</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>再生/一時停止</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>拡大</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>高度</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>ファイル追加</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>フォルダ追加</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>リスト消去</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>ファイルリストを消去しますか？</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>経度</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>縮小</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>ミュート</translation>
         </message>
     </context>
 </TS>

@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>Не удалось запустить видеодвижок (libmpv). Tavrin Player будет закрыт.</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>Ошибка</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,36 +44,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>Текущая версия: </translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>Английский</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>Японский</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>Страница проекта: %1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>Вопросы и сообщения об ошибках: трекер на странице проекта.</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>Системные настройки</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player воспроизводит записи видеорегистратора вместе с маршрутом, скоростью и данными G-датчика.</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player: все камеры поездки на одной шкале времени.</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>Сведения о версии</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>Веб-сайт: %1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>Русский</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>Картографический сервис:</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>Немецкий</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>Итальянский</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>Папка для снимков</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>Папка для снимков:</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>В выбранную папку нельзя записывать. Папка для снимков не изменена.</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>Baidu Maps</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>Китайский (упрощённый)</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>Китайский (традиционный)</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>Испанский</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>Язык интерфейса:</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>Google Maps</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>Единица скорости:</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>Форма</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>Предыдущая запись</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>Следующая запись</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>Широта</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>Стоп</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>Во весь экран</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>Во весь экран</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>Сменить вид</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>Открыть файлы</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>Открыть папку</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>Снимок кадра</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>Снимок</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>Внимание</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>Воспроизведение/пауза</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>Увеличить</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>Высота</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>Файлы</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>Папка</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>Очистить</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>Очистить список файлов?</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>Долгота</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>Уменьшить</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>Без звука</translation>
         </message>
     </context>
 </TS>

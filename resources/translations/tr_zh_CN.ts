@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>无法启动视频引擎（libmpv），播放器将关闭。</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>错误</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,24 +44,80 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>当前版本：</translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>英文</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>日文</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>项目主页：%1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>问题与错误报告：请使用项目主页上的问题跟踪。</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>系统设置</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player 播放行车记录仪录像，并同步显示行驶路线、速度和重力感应数据。</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player：一次行程的所有摄像头，一条时间线。</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>版本信息</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>网站：%1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>俄文</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>地图选择：</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>德文</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>意大利文</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>抓拍路径</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>抓拍路径：</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>无法写入所选文件夹，抓拍路径未更改。</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>百度地图</translation>
         </message>
         <message>
             <source>简体中文</source>
@@ -62,7 +129,19 @@
         </message>
         <message>
             <source>西班牙</source>
-            <translation>西班牙文</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>语言设置：</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>谷歌地图</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>速度单位：</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>窗体</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>上一帧</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>下一帧</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>纬 度</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全屏</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>全屏播放</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>切换画面</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>打开文件</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>打开文件夹</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>抓拍图片</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>播放/暂停</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>海 拔</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>添加文件</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>添加文件夹</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>清空列表</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>确定要清空文件列表？</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>经 度</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>缩小</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>静音</translation>
         </message>
     </context>
 </TS>

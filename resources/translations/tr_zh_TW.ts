@@ -17,6 +17,17 @@
         </message>
     </context>
     <context>
+        <name>JXEngineFailure</name>
+        <message>
+            <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
+            <translation>無法啟動視訊引擎（libmpv），播放器將關閉。</translation>
+        </message>
+        <message>
+            <source>错误</source>
+            <translation>錯誤</translation>
+        </message>
+    </context>
+    <context>
         <name>JXPlayWidget</name>
         <message>
             <source>Form</source>
@@ -33,36 +44,104 @@
     <context>
         <name>KoAppSettingDialog</name>
         <message>
+            <source>Current Version: </source>
+            <translation>目前版本：</translation>
+        </message>
+        <message>
             <source>English</source>
-            <translation>英文</translation>
+            <translation>English</translation>
         </message>
         <message>
             <source>Japanese</source>
-            <translation>日文</translation>
+            <translation>Japanese</translation>
+        </message>
+        <message>
+            <source>OpenStreetMap</source>
+            <translation>OpenStreetMap</translation>
+        </message>
+        <message>
+            <source>Project page: %1</source>
+            <translation>專案首頁：%1</translation>
+        </message>
+        <message>
+            <source>Questions and bug reports: the project page's tracker.</source>
+            <translation>問題與錯誤回報：請使用專案首頁上的問題追蹤。</translation>
+        </message>
+        <message>
+            <source>System Setting</source>
+            <translation>系統設定</translation>
+        </message>
+        <message>
+            <source>Tavrin Player plays dash-camera recordings together with their route, speed and G-sensor track.</source>
+            <translation>Tavrin Player 播放行車記錄器錄影，並同步顯示行駛路線、速度和重力感應資料。</translation>
+        </message>
+        <message>
+            <source>Tavrin Player: every camera of a drive, one timeline.</source>
+            <translation>Tavrin Player：一次行程的所有鏡頭，一條時間軸。</translation>
+        </message>
+        <message>
+            <source>Version Info</source>
+            <translation>版本資訊</translation>
+        </message>
+        <message>
+            <source>Web site: %1</source>
+            <translation>網站：%1</translation>
         </message>
         <message>
             <source>俄文</source>
-            <translation>俄文</translation>
+            <translation>русский</translation>
+        </message>
+        <message>
+            <source>地图选择：</source>
+            <translation>地圖選擇：</translation>
         </message>
         <message>
             <source>德文</source>
-            <translation>德文</translation>
+            <translation>Deutsch</translation>
         </message>
         <message>
             <source>意大利</source>
-            <translation>義大利文</translation>
+            <translation>Italiano</translation>
+        </message>
+        <message>
+            <source>抓拍路径</source>
+            <translation>抓拍路徑</translation>
+        </message>
+        <message>
+            <source>抓拍路径：</source>
+            <translation>抓拍路徑：</translation>
+        </message>
+        <message>
+            <source>无法写入所选文件夹，抓拍路径未更改。</source>
+            <translation>無法寫入所選資料夾，抓拍路徑未變更。</translation>
+        </message>
+        <message>
+            <source>百度地图</source>
+            <translation>百度地图</translation>
         </message>
         <message>
             <source>简体中文</source>
-            <translation>簡體中文</translation>
+            <translation>简体中文</translation>
         </message>
         <message>
             <source>繁体中文</source>
-            <translation>繁體中文</translation>
+            <translation>繁体中文</translation>
         </message>
         <message>
             <source>西班牙</source>
-            <translation>西班牙文</translation>
+            <translation>Español</translation>
+        </message>
+        <message>
+            <source>语言设置：</source>
+            <translation>語言設定：</translation>
+        </message>
+        <message>
+            <source>谷歌地图</source>
+            <translation>谷歌地图</translation>
+        </message>
+        <message>
+            <source>速度单位：</source>
+            <translation>速度單位：</translation>
         </message>
     </context>
     <context>
@@ -101,6 +180,109 @@
         <message>
             <source>Form</source>
             <translation>視窗</translation>
+        </message>
+    </context>
+    <context>
+        <name>VelmorMainWidget</name>
+        <message>
+            <source>mov</source>
+            <translation>mov</translation>
+        </message>
+        <message>
+            <source>mp4</source>
+            <translation>mp4</translation>
+        </message>
+        <message>
+            <source>ts</source>
+            <translation>ts</translation>
+        </message>
+        <message>
+            <source>上一帧</source>
+            <translation>上一幀</translation>
+        </message>
+        <message>
+            <source>下一帧</source>
+            <translation>下一幀</translation>
+        </message>
+        <message>
+            <source>伟 度</source>
+            <translation>緯 度</translation>
+        </message>
+        <message>
+            <source>停止</source>
+            <translation>停止</translation>
+        </message>
+        <message>
+            <source>全屏</source>
+            <translation>全螢幕</translation>
+        </message>
+        <message>
+            <source>全屏播放</source>
+            <translation>全螢幕播放</translation>
+        </message>
+        <message>
+            <source>切换画面</source>
+            <translation>切換畫面</translation>
+        </message>
+        <message>
+            <source>打开文件</source>
+            <translation>開啟檔案</translation>
+        </message>
+        <message>
+            <source>打开文件夹</source>
+            <translation>開啟資料夾</translation>
+        </message>
+        <message>
+            <source>抓拍图片</source>
+            <translation>擷取圖片</translation>
+        </message>
+        <message>
+            <source>拍照</source>
+            <translation>拍照</translation>
+        </message>
+        <message>
+            <source>提示</source>
+            <translation>提示</translation>
+        </message>
+        <message>
+            <source>播放/暂停</source>
+            <translation>播放/暫停</translation>
+        </message>
+        <message>
+            <source>放大</source>
+            <translation>放大</translation>
+        </message>
+        <message>
+            <source>海 拔</source>
+            <translation>海 拔</translation>
+        </message>
+        <message>
+            <source>添加文件</source>
+            <translation>新增檔案</translation>
+        </message>
+        <message>
+            <source>添加文件夹</source>
+            <translation>新增資料夾</translation>
+        </message>
+        <message>
+            <source>清空列表</source>
+            <translation>清空清單</translation>
+        </message>
+        <message>
+            <source>确定要清空文件列表？</source>
+            <translation>確定要清空檔案清單？</translation>
+        </message>
+        <message>
+            <source>经 度</source>
+            <translation>經 度</translation>
+        </message>
+        <message>
+            <source>缩小</source>
+            <translation>縮小</translation>
+        </message>
+        <message>
+            <source>静音</source>
+            <translation>靜音</translation>
         </message>
     </context>
 </TS>

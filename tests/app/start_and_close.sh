@@ -12,7 +12,7 @@ export XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache
 pid=$!
 window=""
 for _ in $(seq 1 300); do
-  window=$(xdotool search --name "^Tavrin Player" 2>/dev/null | head -n 1)
+  window=$(xdotool search --all --pid "$pid" --name "^Tavrin Player" 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   sleep 0.1
 done

@@ -52,19 +52,33 @@ private slots:
             QVERIFY2(!stored(key).isValid(), qPrintable(key));
     }
 
+    // A map service without a key in this build would show an empty map:
+    // OpenStreetMap (2) stands in for it.
     void mapTypeStoresLanguageToo()
     {
+        const int expected = TAVRIN_HAS_GOOGLE_MAPS_KEY ? 0 : 2;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(JXDefaultSettings::instance()->getMapType(), 0);
+        QCOMPARE(JXDefaultSettings::instance()->getMapType(), expected);
         QCOMPARE(stored(g_settingKey_language).toInt(), 5);
-        QCOMPARE(stored(g_settingKey_mapType).toInt(), 0);
+        QCOMPARE(stored(g_settingKey_mapType).toInt(), expected);
     }
 
     void chineseLanguageDefaultsToBaiduMap()
     {
         QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
-        QCOMPARE(JXDefaultSettings::instance()->getMapType(), 1);
+        QCOMPARE(JXDefaultSettings::instance()->getMapType(), TAVRIN_HAS_BAIDU_MAPS_KEY ? 1 : 2);
         QCOMPARE(stored(g_settingKey_language).toInt(), 0);
+    }
+
+    void storedMapTypeIsKept()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        for (int type : {0, 1, 2}) {
+            QSettings settings(QStringLiteral("T561"), QStringLiteral("TavrinPlayer"));
+            settings.setValue(g_settingKey_mapType, type);
+            settings.sync();
+            QCOMPARE(JXDefaultSettings::instance()->getMapType(), type);
+        }
     }
 
     void languageFromSystemLocale_data()

@@ -50,7 +50,7 @@ private slots:
         QCOMPARE(settings.value(g_settingKey_language).toInt(), 7);
         QVERIFY(!settings.contains(g_settingKey_mapType));
         QCOMPARE(settings.value(g_settingKey_volume).toInt(), 80);
-        QCOMPARE(g_translator.translate("KoAppSettingDialog", "西班牙"), QStringLiteral("Español"));
+        QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), QStringLiteral("Idioma:"));
 
         QFile marker(markerPath());
         QVERIFY(marker.open(QIODevice::ReadOnly));
@@ -71,7 +71,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::Spanish));
         QCOMPARE(startUp(), 5);
         QCOMPARE(s->getMapType(), 2);
-        QCOMPARE(g_translator.translate("KoAppSettingDialog", "西班牙"), QStringLiteral("Spanisch"));
+        QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), QStringLiteral("Sprache:"));
     }
 
     void outOfRangeLanguageLoadsEnglishAndStaysStored()
@@ -82,7 +82,7 @@ private slots:
         QCOMPARE(loadTranslator(language), QStringLiteral(":/translate/tr_en_US"));
         QCOMPARE(language, 2);
         QCOMPARE(JXDefaultSettings::instance()->getLanguage(), 9);
-        QCOMPARE(g_translator.translate("KoAppSettingDialog", "德文"), QStringLiteral("German"));
+        QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), QStringLiteral("Language:"));
     }
 
     void portugueseAndChineseFirstStart_data()
@@ -111,9 +111,9 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("resource");
-        QTest::addColumn<QString>("spanish");
-        const char *expected[] = {"西班牙文",  "西班牙文", "Spanish",  "スペイン語",
-                                  "Испанский", "Spanisch", "Spagnolo", "Español"};
+        QTest::addColumn<QString>("languageLabel");
+        const char *expected[] = {"语言设置：",       "語言設定：", "Language:", "言語：",
+                                  "Язык интерфейса:", "Sprache:",   "Lingua:",   "Idioma:"};
         for (int i = 0; i < kLanguageCount; ++i)
             QTest::newRow(g_languageTable[i].resource)
                 << i << QString::fromLatin1(g_languageTable[i].resource) << QString::fromUtf8(expected[i]);
@@ -123,10 +123,10 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, resource);
-        QFETCH(QString, spanish);
+        QFETCH(QString, languageLabel);
         QCOMPARE(loadTranslator(language), QStringLiteral(":/translate/") + resource);
         QVERIFY(!g_translator.isEmpty());
-        QCOMPARE(g_translator.translate("KoAppSettingDialog", "西班牙"), spanish);
+        QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), languageLabel);
     }
 };
 

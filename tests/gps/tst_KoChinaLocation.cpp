@@ -20,11 +20,15 @@ class tst_KoChinaLocation : public QObject
 private slots:
     void regionTest_data();
     void regionTest();
+    void everyRectangle_data();
+    void everyRectangle();
     void regionEdgeIsInside();
     void nanIsNeverInside();
     void shanghaiPublishedValues();
     void outsideChinaUnchanged();
     void convertsInPlace();
+    void bd09DecidedOnTheWgs84Point_data();
+    void bd09DecidedOnTheWgs84Point();
 };
 
 void tst_KoChinaLocation::regionTest_data()
@@ -53,6 +57,48 @@ void tst_KoChinaLocation::regionTest()
         captureStdout([&] { result = KoChinaLocation::instance()->isInChina(lat, lng); });
     QCOMPARE(result, inChina);
     QCOMPARE(printed, report);
+}
+
+// One point inside each rectangle (and, for a region, in no other region),
+// so that a rectangle lost or miscopied from the table fails its row.
+void tst_KoChinaLocation::everyRectangle_data()
+{
+    QTest::addColumn<bool>("exclude");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lng");
+    QTest::newRow("region 1, Altay") << false << 0 << 46.0 << 88.0;
+    QTest::newRow("region 2, Harbin") << false << 1 << 45.75 << 126.63;
+    QTest::newRow("region 3, Chengdu") << false << 2 << 30.66 << 104.07;
+    QTest::newRow("region 4, southern Tibet") << false << 3 << 28.0 << 90.0;
+    QTest::newRow("region 5, Guangzhou") << false << 4 << 23.13 << 113.26;
+    QTest::newRow("region 6, Sanya") << false << 5 << 18.25 << 109.51;
+    QTest::newRow("exclude 1, Taipei") << true << 0 << 25.033 << 121.5654;
+    QTest::newRow("exclude 2, Hanoi") << true << 1 << 21.0278 << 105.8342;
+    QTest::newRow("exclude 3, Haiphong") << true << 2 << 20.8449 << 106.6881;
+    QTest::newRow("exclude 4, Transbaikal") << true << 3 << 52.0 << 115.0;
+    QTest::newRow("exclude 5, Amur") << true << 4 << 50.5 << 130.0;
+    QTest::newRow("exclude 6, Vladivostok") << true << 5 << 43.1155 << 131.8855;
+}
+
+void tst_KoChinaLocation::everyRectangle()
+{
+    QFETCH(bool, exclude);
+    QFETCH(int, index);
+    QFETCH(double, lat);
+    QFETCH(double, lng);
+    const KoChinaLocation *location = KoChinaLocation::instance();
+    const QVector<KoChinaLocation::Rect> &own = exclude ? location->excludes() : location->regions();
+    QCOMPARE(own.size(), 6);
+    QVERIFY(own.at(index).contains(lat, lng));
+    if (!exclude) {
+        for (int i = 0; i < location->regions().size(); ++i)
+            QVERIFY(i == index || !location->regions().at(i).contains(lat, lng));
+    }
+    bool result = exclude;
+    const QByteArray printed = captureStdout([&] { result = location->isInChina(lat, lng); });
+    QCOMPARE(result, !exclude);
+    QCOMPARE(printed, exclude ? QByteArray("in exclude rectange\n") : QByteArray("in region rectange\n"));
 }
 
 void tst_KoChinaLocation::regionEdgeIsInside()
@@ -98,6 +144,11 @@ void tst_KoChinaLocation::outsideChinaUnchanged()
     QCOMPARE(lng, -0.12);
     QCOMPARE(lat, 51.5);
     QCOMPARE(printed, QByteArray("in exclude rectange\nout of region rectange\n"));
+
+    QTest::ignoreMessage(QtWarningMsg, "convert_wgs84_to_bd09 is out of china");
+    captureStdout([&] { convert_wgs84_to_bd09(105.8342, 21.0278, &lng, &lat); });
+    QCOMPARE(lng, 105.8342);
+    QCOMPARE(lat, 21.0278);
 }
 
 void tst_KoChinaLocation::convertsInPlace()
@@ -107,6 +158,28 @@ void tst_KoChinaLocation::convertsInPlace()
     captureStdout([&] { convert_wgs84_to_gcj02(lng, lat, &lng, &lat); });
     QVERIFY(lng != 114.1694 && lat != 22.3193);
     QVERIFY(std::fabs(lng - 114.1694) < 0.01 && std::fabs(lat - 22.3193) < 0.01);
+}
+
+void tst_KoChinaLocation::bd09DecidedOnTheWgs84Point_data()
+{
+    QTest::addColumn<double>("lng");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<QString>("bd09");
+    QTest::newRow("Shanghai") << 121.4737 << 31.2304 << "121.484781 31.234311";
+    // Their GCJ-02 points fall past the west edge of exclude rectangles 5 and
+    // 6; asking the region test again there skipped the BD-09 shift (~800 m).
+    QTest::newRow("Heihe edge") << 127.4520 << 50.2400 << "127.465999 50.248027";
+    QTest::newRow("Suifenhe edge") << 131.2600 << 44.0000 << "131.273834 44.008723";
+}
+
+void tst_KoChinaLocation::bd09DecidedOnTheWgs84Point()
+{
+    QFETCH(double, lng);
+    QFETCH(double, lat);
+    QFETCH(QString, bd09);
+    const QByteArray printed = captureStdout([&] { convert_wgs84_to_bd09(lng, lat, &lng, &lat); });
+    QCOMPARE(fixed6(lng) + ' ' + fixed6(lat), bd09);
+    QCOMPARE(printed, QByteArray("in region rectange\n"));
 }
 
 TAVRIN_TEST_MAIN(tst_KoChinaLocation, QCoreApplication)

@@ -24,8 +24,7 @@ std::unique_ptr<KoGPSModel> parsed(const QByteArray &line)
 
 void expectOutOfChina()
 {
-    QTest::ignoreMessage(QtWarningMsg, "convert_wgs84_to_gcj02 is out of china");
-    QTest::ignoreMessage(QtWarningMsg, "convert_gcj02_to_bd09 is out of china");
+    QTest::ignoreMessage(QtWarningMsg, "convert_wgs84_to_bd09 is out of china");
 }
 
 } // namespace
@@ -36,6 +35,7 @@ class tst_KoGPSModel : public QObject
 
 private slots:
     void southWestLine();
+    void chinaPointConvertedToBd09_data();
     void chinaPointConvertedToBd09();
     void outsideChinaKeepsWgs84();
     void onlyStatusLetter();
@@ -77,14 +77,36 @@ void tst_KoGPSModel::southWestLine()
     QCOMPARE(m->gForceZ(), 1.0f);
 }
 
+void tst_KoGPSModel::chinaPointConvertedToBd09_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("wgs");
+    QTest::addColumn<QString>("bd09");
+    // WGS-84 and BD-09 as "lat lng", 6 decimals.
+    QTest::newRow("Shanghai") << QByteArray(
+                                     "A20190523143005,3113.824000,N,12128.422000,E,0.00,0.00,0,0,0,0.0\n")
+                              << "31.230400 121.473700"
+                              << "31.234311 121.484781";
+    // Inside China, but the GCJ-02 shift carries them into an exclude
+    // rectangle: the BD-09 shift must still be applied.
+    QTest::newRow("Heihe edge") << QByteArray(
+                                       "A20190523143005,5014.400000,N,12727.120000,E,0.00,0.00,0,0,0,0.0\n")
+                                << "50.240000 127.452000"
+                                << "50.248027 127.465999";
+    QTest::newRow("Suifenhe edge")
+        << QByteArray("A20190523143005,4400.000000,N,13115.600000,E,0.00,0.00,0,0,0,0.0\n")
+        << "44.000000 131.260000"
+        << "44.008723 131.273834";
+}
+
 void tst_KoGPSModel::chinaPointConvertedToBd09()
 {
-    // 31.2304 N 121.4737 E (Shanghai) as NMEA degrees and minutes.
-    auto m = parsed("A20190523143005,3113.824000,N,12128.422000,E,0.00,0.00,0,0,0,0.0\n");
-    QCOMPARE(fixed6(m->wgsLatitude), QStringLiteral("31.230400"));
-    QCOMPARE(fixed6(m->wgsLongitude), QStringLiteral("121.473700"));
-    QCOMPARE(fixed6(m->latitude), QStringLiteral("31.234311"));
-    QCOMPARE(fixed6(m->longitude), QStringLiteral("121.484781"));
+    QFETCH(QByteArray, line);
+    QFETCH(QString, wgs);
+    QFETCH(QString, bd09);
+    auto m = parsed(line);
+    QCOMPARE(fixed6(m->wgsLatitude) + ' ' + fixed6(m->wgsLongitude), wgs);
+    QCOMPARE(fixed6(m->latitude) + ' ' + fixed6(m->longitude), bd09);
 }
 
 void tst_KoGPSModel::outsideChinaKeepsWgs84()

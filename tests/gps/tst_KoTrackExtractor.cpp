@@ -33,7 +33,7 @@ struct Run
     }
 };
 
-Run extract(const QByteArray &file, int kind)
+Run extract(const QByteArray &file, KoTrackExtractor::Kind kind)
 {
     Run r;
     r.track = "not written";
@@ -111,6 +111,7 @@ private slots:
     void truncatedBlockReadsZeros();
     void nonLetterHemisphereWrittenAsDefault();
     void overlongLineDropped();
+    void lineOfExactlyTheLimitKept();
     void linesMatchPrintfFormat();
     // Box walks
     void largeSizeBoxSkipped();
@@ -337,6 +338,25 @@ void tst_KoTrackExtractor::overlongLineDropped()
     // A reader takes lines of at most 255 characters: the absurd one is left out.
     QCOMPARE(r.lines().size(), 1);
     QVERIFY(r.lines()[0].startsWith("A20190523140001,"));
+}
+
+void tst_KoTrackExtractor::lineOfExactlyTheLimitKept()
+{
+    // Four fields near the float maximum make a 253-byte line with G-sensor
+    // 0,0,0; a three-digit count then gives 255 bytes (kept), "-100" 256.
+    QVector<Sample> samples = drive(3);
+    for (int i = 0; i < 2; ++i) {
+        Sample &s = samples[i];
+        s.latitude = s.longitude = s.speed = s.heading = s.altitude = 3e38f;
+        s.gX = i == 0 ? 100 : -100;
+        s.gY = s.gZ = 0;
+    }
+    const Run r = extract(directChunksMp4(samples).bytes(), KoTrackExtractor::Mp4Walk);
+    QCOMPARE(r.result, 0);
+    QCOMPARE(r.lines().size(), 2);
+    QCOMPARE(r.lines()[0].size() + 1, 255);
+    QVERIFY(r.lines()[0].contains(",100,0,0,"));
+    QVERIFY(r.lines()[1].startsWith("A20190523140002,"));
 }
 
 void tst_KoTrackExtractor::linesMatchPrintfFormat()
@@ -655,7 +675,8 @@ void tst_KoTrackExtractor::missingSourceFails()
     const QString output = dir.filePath(QStringLiteral("out.txt"));
     bool direct = true;
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^extractTrack .*cannot open"));
-    QCOMPARE(extractTrack(QFile::encodeName(dir.filePath("none.mp4")), QFile::encodeName(output), 1, &direct),
+    QCOMPARE(extractTrack(QFile::encodeName(dir.filePath("none.mp4")), QFile::encodeName(output),
+                          KoTrackExtractor::Mp4Walk, &direct),
              -1);
     QCOMPARE(direct, false);
     QVERIFY(!QFile::exists(output));
@@ -669,7 +690,8 @@ void tst_KoTrackExtractor::unwritableOutputFails()
     const QString mov = dir.filePath(QStringLiteral("a.mov"));
     QVERIFY(indexBoxMp4(drive(3)).write(mp4));
     QVERIFY(freeGpsMov(drive(3)).write(mov));
-    const QList<QPair<QString, int>> runs = {{mov, 0}, {mp4, 1}, {mp4, 2}};
+    const QList<QPair<QString, KoTrackExtractor::Kind>> runs = {
+        {mov, KoTrackExtractor::MovWalk}, {mp4, KoTrackExtractor::Mp4Walk}, {mp4, KoTrackExtractor::TsScan}};
     for (const auto &run : runs) {
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^KoTrackExtractor::openOutput"));
         int result = 0;

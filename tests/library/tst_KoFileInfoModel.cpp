@@ -404,6 +404,64 @@ private slots:
         QCOMPARE(m->gForceXs().size(), 6);
     }
 
+    void lineOfExactlyTheLimitReadWhole()
+    {
+        // 255 bytes with the line break, the longest line extraction writes:
+        // its last digit (the altitude's) must not be cut off.
+        QByteArray longest = "A20190523143005,3112.500000,N,12130.000000,E,1.00,0.00,1,2,3,0.000001\n";
+        longest.insert(16, QByteArray(255 - longest.size(), '0'));
+        QCOMPARE(longest.size(), 255);
+        KoFileInfoModel *m =
+            cachedRecording(longest + "A20190523143006,3113.000000,N,12130.000000,E,1.00,0.00,1,2,3,2.0\n");
+        QVERIFY(m);
+        m->loadGPS();
+        QCOMPARE(m->gpsSamples().size(), 2);
+        QVERIFY(qAbs(m->gpsSamples().at(0)->wgsLatitude - 31.208333) < 1e-6);
+        QVERIFY(m->gpsSamples().at(0)->altitude > 0);
+        QCOMPARE(m->gpsSamples().at(1)->altitude, 2.0f);
+    }
+
+    void everyChannelSuffix_data()
+    {
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QStringList>("siblings");
+        QTest::addColumn<int>("channelIndex");
+        const char *const letters[] = {"A", "B", "C"};
+        for (const char *ext : {".MP4", ".mp4", ".mov", ".MOV", ".avi", ".AVI", ".TS", ".ts"}) {
+            for (int c = 0; c < 3; ++c) {
+                QStringList siblings;
+                for (int o = 0; o < 3; ++o) {
+                    if (o != c)
+                        siblings << QLatin1String(letters[o]) + QLatin1String(ext);
+                }
+                const QString own = QLatin1String(letters[c]) + QLatin1String(ext);
+                QTest::newRow(qPrintable(own)) << own << siblings << c + 1;
+            }
+        }
+        for (const char *ext : {".MP4", ".MOV"}) {
+            const QString e = QLatin1String(ext);
+            QTest::newRow(qPrintable("_00" + e)) << "_00" + e << QStringList({"_01_b" + e, "_02_c" + e}) << 1;
+            QTest::newRow(qPrintable("_01_b" + e))
+                << "_01_b" + e << QStringList({"_00" + e, "_02_c" + e}) << 2;
+            QTest::newRow(qPrintable("_02_c" + e))
+                << "_02_c" + e << QStringList({"_00" + e, "_01_b" + e}) << 3;
+        }
+    }
+
+    // Every row of the channel-suffix table: its channel and its two
+    // siblings, for a name outside the time-window rule.
+    void everyChannelSuffix()
+    {
+        QFETCH(QString, own);
+        QFETCH(QStringList, siblings);
+        QFETCH(int, channelIndex);
+        int index = -7;
+        const QString head = QStringLiteral("/v/20190523143005");
+        QCOMPARE(KoFileInfoModel::getBackPath(head + own, &index),
+                 QStringList({head + siblings.at(0), head + siblings.at(1)}));
+        QCOMPARE(index, channelIndex);
+    }
+
     void unreadableCacheFile()
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");

@@ -86,7 +86,9 @@ private slots:
                 continue;
             const QString out = dir.filePath(e.file + QStringLiteral(".txt"));
             bool direct = true;
-            QCOMPARE(extractTrack(QFile::encodeName(e.path()), QFile::encodeName(out), e.kind, &direct), 0);
+            QCOMPARE(extractTrack(QFile::encodeName(e.path()), QFile::encodeName(out),
+                                  KoTrackExtractor::Kind(e.kind), &direct),
+                     0);
             QFile f(out);
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), e.expected());
@@ -226,11 +228,13 @@ private slots:
         KoTrackExport::Format f;
         QVERIFY(KoTrackExport::parseFormat(QStringLiteral("gpx"), &f) && f == KoTrackExport::Gpx);
         QVERIFY(!KoTrackExport::parseFormat(QStringLiteral("GPX"), &f));
-        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("/a/b_00.MOV")), 0);
-        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.mp4")), 1);
-        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.Ts")), 2);
-        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("x.avi")), -1);
-        QCOMPARE(KoTrackExport::kindOf(QStringLiteral("mp4")), -1);
+        KoTrackExtractor::Kind kind = KoTrackExtractor::TsScan;
+        QVERIFY(KoTrackExport::kindOf(QStringLiteral("/a/b_00.MOV"), &kind) &&
+                kind == KoTrackExtractor::MovWalk);
+        QVERIFY(KoTrackExport::kindOf(QStringLiteral("x.mp4"), &kind) && kind == KoTrackExtractor::Mp4Walk);
+        QVERIFY(KoTrackExport::kindOf(QStringLiteral("x.Ts"), &kind) && kind == KoTrackExtractor::TsScan);
+        QVERIFY(!KoTrackExport::kindOf(QStringLiteral("x.avi"), &kind));
+        QVERIFY(!KoTrackExport::kindOf(QStringLiteral("mp4"), &kind));
     }
 };
 

@@ -14,9 +14,10 @@
 
 namespace {
 
-// Runs `act` on the question box once it is up, then returns question()'s result.
+// Runs `act` on the box once it is up, then returns question()'s result
+// (information()'s return when `inform`, with 0).
 int askAndThen(const std::function<void(JXAlertDialog *)> &act, const QString &title = QStringLiteral("T"),
-               const QString &message = QStringLiteral("M"))
+               const QString &message = QStringLiteral("M"), bool inform = false)
 {
     QTimer poll;
     QPointer<JXAlertDialog> seen;
@@ -34,7 +35,10 @@ int askAndThen(const std::function<void(JXAlertDialog *)> &act, const QString &t
         if (QWidget *w = QApplication::activeModalWidget())
             w->close();
     });
-    return JXAlertDialog::question(nullptr, title, message);
+    if (!inform)
+        return JXAlertDialog::question(nullptr, title, message);
+    JXAlertDialog::information(nullptr, title, message);
+    return 0;
 }
 
 QPushButton *button(JXAlertDialog *d, const char *name)
@@ -95,6 +99,40 @@ private slots:
         });
         QCOMPARE(result, int(QMessageBox::Cancel));
         QCOMPARE(result, 4194304);
+    }
+
+    void informationHasOkAlone_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("ok button") << 0;
+        QTest::newRow("escape") << 1;
+        QTest::newRow("window closed") << 2;
+    }
+
+    void informationHasOkAlone()
+    {
+        QFETCH(int, how);
+        QPointer<JXAlertDialog> box;
+        QString message;
+        bool okShown = false, cancelShown = true;
+        askAndThen(
+            [&](JXAlertDialog *d) {
+                box = d;
+                message = d->message();
+                okShown = button(d, "pushBtn_ok")->isVisible();
+                cancelShown = button(d, "pushBtn_cancel")->isVisible();
+                if (how == 0)
+                    QTest::mouseClick(button(d, "pushBtn_ok"), Qt::LeftButton);
+                else if (how == 1)
+                    QTest::keyClick(d, Qt::Key_Escape);
+                else
+                    d->close();
+            },
+            QStringLiteral("Error"), QStringLiteral("The video engine could not be started."), true);
+        QCOMPARE(message, QStringLiteral("The video engine could not be started."));
+        QVERIFY(okShown);
+        QVERIFY(!cancelShown);
+        QTRY_VERIFY(box.isNull());
     }
 
     void buttonsAreTranslatedUnderTheDialogsName()

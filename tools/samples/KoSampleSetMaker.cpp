@@ -43,11 +43,12 @@ void say(const QString &text)
 
 } // namespace
 
-int KoSampleSetMaker::Recording::extractorKind() const
+KoTrackExtractor::Kind KoSampleSetMaker::Recording::extractorKind() const
 {
     if (kind == TransportStream)
-        return 2;
-    return fileName.endsWith(QLatin1String(".MOV"), Qt::CaseInsensitive) ? 0 : 1;
+        return KoTrackExtractor::TsScan;
+    return fileName.endsWith(QLatin1String(".MOV"), Qt::CaseInsensitive) ? KoTrackExtractor::MovWalk
+                                                                         : KoTrackExtractor::Mp4Walk;
 }
 
 bool KoSampleSetMaker::parseSet(const QString &name, Set *set)
@@ -286,7 +287,7 @@ bool KoSampleSetMaker::make(const QString &outDir, bool *kept, QString *error)
                 .arg(size / 1024));
         manifest += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
                         .arg(r.fileName, QLatin1String(layout))
-                        .arg(r.extractorKind())
+                        .arg(int(r.extractorKind()))
                         .arg(r.channel)
                         .arg(r.hasTrack() ? r.seconds : 0)
                         .arg(QLatin1String(m_drives[size_t(r.drive)].place().name))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/KoTrackExtractor.h"
 #include "tools/samples/KoRecordingWriter.h"
 #include "tools/samples/KoSyntheticDrive.h"
 
@@ -50,8 +51,9 @@ public:
         int seconds = 0;
 
         bool hasTrack() const { return kind == Movie && layout != KoRecordingWriter::NoTrack; }
-        // The kind argument of the player's extractor: 0 MOV, 1 MP4, 2 TS.
-        int extractorKind() const;
+        // The kind argument of the player's extractor (its number goes to
+        // the manifest).
+        KoTrackExtractor::Kind extractorKind() const;
     };
 
     static bool parseSet(const QString &name, Set *set);

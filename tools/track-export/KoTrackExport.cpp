@@ -41,16 +41,18 @@ bool KoTrackExport::parseFormat(const QString &name, Format *format)
     return false;
 }
 
-int KoTrackExport::kindOf(const QString &path)
+bool KoTrackExport::kindOf(const QString &path, KoTrackExtractor::Kind *kind)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("mov"))
-        return KoTrackExtractor::MovWalk;
-    if (suffix == QLatin1String("mp4"))
-        return KoTrackExtractor::Mp4Walk;
-    if (suffix == QLatin1String("ts"))
-        return KoTrackExtractor::TsScan;
-    return -1;
+        *kind = KoTrackExtractor::MovWalk;
+    else if (suffix == QLatin1String("mp4"))
+        *kind = KoTrackExtractor::Mp4Walk;
+    else if (suffix == QLatin1String("ts"))
+        *kind = KoTrackExtractor::TsScan;
+    else
+        return false;
+    return true;
 }
 
 KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
@@ -67,8 +69,8 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
         return result;
     }
     source.close();
-    const int kind = kindOf(path);
-    if (kind < 0) {
+    KoTrackExtractor::Kind kind;
+    if (!kindOf(path, &kind)) {
         result.status = Unreadable;
         result.message = QStringLiteral("%1: not an MP4, MOV or TS recording (by its name)").arg(path);
         return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gps/KoTrackExtractor.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
@@ -33,9 +35,9 @@ public:
     };
 
     static bool parseFormat(const QString &name, Format *format);
-    // The extractor's kind for a recording's name: 0 MOV, 1 MP4, 2 TS; -1
-    // for anything else.
-    static int kindOf(const QString &path);
+    // The extractor's kind for a recording's name; false for anything but
+    // MOV, MP4 and TS.
+    static bool kindOf(const QString &path, KoTrackExtractor::Kind *kind);
 
     static Result run(const QString &path, Format format);
 

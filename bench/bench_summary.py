@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Prints one table of the benchmark figures against their targets.
+
+Usage: bench_summary.py RESULTS_DIR
+RESULTS_DIR holds what bench/run_all.sh collected: <program>.json (Google
+Benchmark's JSON output) and playback.txt (bench_playback's report).
+Times are medians over the repetitions, wall clock and CPU. The verdict
+compares the CPU median with the target: on this shared machine other builds
+stretch the wall clock, while the CPU time is the program's own cost. Exit
+code 1 when a figure misses its target or a result is missing.
+"""
+import json
+import re
+import sys
+from pathlib import Path
+
+# (program, benchmark run name, what it measures, target in ms or None)
+TIMED = [
+    ("bench_gps_track", "extractToFile/0/real_time", "extract 1 h track, 'gps ' index box (built)", 10),
+    ("bench_gps_track", "extractToFile/1/real_time", "extract 1 h track, MOV free-GPS (built)", 10),
+    ("bench_gps_track", "extractToFile/2/real_time", "extract 1 h track, direct chunks (built)", 10),
+    ("bench_gps_track", "parseTrackLines/real_time", "parse 3600 track lines into records", 10),
+    ("bench_track_extraction", "BM_ExtractGpsIndexBox", "extract 1 h sample, 'gps ' index box", 10),
+    ("bench_track_extraction", "BM_ExtractDirectChunks", "extract 1 h sample, direct chunks", 10),
+    ("bench_track_extraction", "BM_ExtractFreeGpsChunks", "extract 1 h sample, MOV free-GPS", 10),
+    ("bench_track_extraction", "BM_ExportGpx", "GPX export of 1 h (track-export)", None),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_First/0/iterations:5", "loadGPS first, index box", 30),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_First/1/iterations:5", "loadGPS first, direct chunks", 30),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_First/2/iterations:5", "loadGPS first, MOV free-GPS", 30),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_Cached/0/iterations:5", "loadGPS from cache, index box", 30),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_Cached/1/iterations:5", "loadGPS from cache, direct chunks", 30),
+    ("bench_KoFileInfoModel", "BM_LoadGPS_Cached/2/iterations:5", "loadGPS from cache, MOV free-GPS", 30),
+    ("bench_KoFileInfoModel", "BM_AddFolder_Listing/iterations:1", "add 3,000 files: models + grouping", 300),
+    ("bench_KoFileInfoModel", "BM_AddFolder_PerPathExists/iterations:1", "the same, one exists() per candidate",
+     None),
+    ("bench_JXDeviceTreeView", "BM_PaintFiftyRows", "paint file list, 50 rows", 4),
+    ("bench_KoGsensorWidget", "BM_PaintChart", "paint G-sensor chart, 1 h, cursor moved", 4),
+    ("bench_KoGsensorWidget", "BM_PaintChartWithCurves", "paint G-sensor chart, 1 h, curves", 4),
+]
+
+UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def medians(path):
+    """Run name -> (wall ms, CPU ms): the median aggregate, else the single run."""
+    found = {}
+    try:
+        data = json.loads(path.read_text())
+    except (OSError, ValueError):
+        return found
+    for b in data.get("benchmarks", []):
+        if b.get("error_occurred"):
+            continue
+        name = re.sub(r"/repeats:\d+", "", b.get("run_name", b.get("name")))
+        scale = UNIT_MS.get(b.get("time_unit", "ns"), 1e-6)
+        figures = (b["real_time"] * scale, b["cpu_time"] * scale)
+        if b.get("aggregate_name") == "median":
+            found[name] = figures
+        elif b.get("run_type", "iteration") == "iteration":
+            found.setdefault(name, figures)
+    return found
+
+
+def playback_rows(path):
+    try:
+        text = path.read_text()
+    except OSError:
+        return [("playback", "3 displays, 1080p30: dropped frames", "missing", "", "0", "MISSING"),
+                ("playback", "CPU embedded / 3 standalone mpv", "missing", "", "<= 1.10", "MISSING")]
+    drops = [int(a) + int(b) for a, b in re.findall(
+        r"^embedded\s+\d.*frame-drop-count\s+(\d+)\s+decoder-frame-drop-count\s+(\d+)", text, re.M)]
+    ratio = re.search(r"CPU ratio embedded / standalone: ([0-9.]+)", text)
+    rows = []
+    if len(drops) == 3:
+        rows.append(("playback", "3 displays, 1080p30: dropped frames", " + ".join(map(str, drops)), "", "0",
+                     "ok" if sum(drops) == 0 else "MISSED"))
+    else:
+        rows.append(("playback", "3 displays, 1080p30: dropped frames", "missing", "", "0", "MISSING"))
+    if ratio:
+        value = float(ratio.group(1))
+        rows.append(("playback", "CPU embedded / 3 standalone mpv", "%.2f" % value, "", "<= 1.10",
+                     "ok" if value <= 1.10 else "MISSED"))
+    else:
+        rows.append(("playback", "CPU embedded / 3 standalone mpv", "missing", "", "<= 1.10", "MISSING"))
+    return rows
+
+
+def main():
+    results = Path(sys.argv[1])
+    rows = []
+    cache = {}
+    for program, name, what, target in TIMED:
+        if program not in cache:
+            cache[program] = medians(results / (program + ".json"))
+        figures = cache[program].get(name)
+        target_text = "< %g ms" % target if target is not None else "-"
+        if figures is None:
+            rows.append((program, what, "missing", "", target_text, "MISSING"))
+            continue
+        wall, cpu = figures
+        verdict = "-" if target is None else ("ok" if cpu < target else "MISSED")
+        rows.append((program, what, "%.2f ms" % wall, "%.2f ms" % cpu, target_text, verdict))
+    if (results / "playback.skipped").exists():
+        rows.append(("playback", "not run (--no-playback)", "", "", "", "-"))
+    else:
+        rows.extend(playback_rows(results / "playback.txt"))
+
+    header = ("program", "figure", "wall", "CPU", "target", "verdict")
+    widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
+    line = lambda r: "  ".join(c.ljust(w) for c, w in zip(r, widths)).rstrip()
+    print(line(header))
+    print(line(tuple("-" * w for w in widths)))
+    for r in rows:
+        print(line(r))
+    bad = [r for r in rows if r[5] in ("MISSED", "MISSING")]
+    print("\n%d figures, %d with a target met, %d missed or missing" %
+          (len(rows), sum(r[5] == "ok" for r in rows), len(bad)))
+    return 1 if bad else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds every benchmark, runs each one and prints one table of the figures
+# against their targets (bench/bench_summary.py). The raw output of each
+# program stays in <build dir>/bench-results/.
+#
+# Usage: bench/run_all.sh [build dir] [--playback-seconds N] [--no-playback]
+#
+# The first run makes the sample recordings (the one-hour set in seconds, the
+# 1080p set for the playback benchmark in about 3 minutes). The playback
+# benchmark plays 2 x N seconds (default 30); it needs an X display and runs
+# on a virtual one when there is none. The exit code is 1 when a figure misses
+# its target.
+set -euo pipefail
+src=$(cd "$(dirname "$0")/.." && pwd)
+build=$src/build
+seconds=30
+playback=1
+while [ $# -gt 0 ]; do
+  case $1 in
+    --playback-seconds) seconds=$2; shift 2 ;;
+    --no-playback) playback=0; shift ;;
+    -h|--help) sed -n '2,12p' "$0"; exit 0 ;;
+    *) build=$(cd "$1" && pwd); shift ;;
+  esac
+done
+
+gbench=(gps/bench_gps_track tools/bench_track_extraction library/bench_KoFileInfoModel
+        library/bench_JXDeviceTreeView widgets/bench_KoGsensorWidget)
+if ! grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" 2>/dev/null; then
+  echo "Google Benchmark was not found when $build was configured (Debian: libbenchmark-dev)" >&2
+  exit 2
+fi
+targets=(tavrin-make-samples bench_playback)
+for b in "${gbench[@]}"; do targets+=("$(basename "$b")"); done
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+results=$build/bench-results
+rm -rf "$results"
+mkdir -p "$results"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+for b in "${gbench[@]}"; do
+  name=$(basename "$b")
+  echo "running $name ..."
+  "$build/bench/$b" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
+    --benchmark_out="$results/$name.json" --benchmark_out_format=json >"$results/$name.txt" 2>&1 ||
+    echo "$name failed, see $results/$name.txt"
+done
+if [ $playback -eq 1 ]; then
+  echo "running bench_playback ($seconds s per side) ..."
+  "$src/bench/playback/run_bench.sh" "$build" "$seconds" >"$results/playback.txt" 2>&1 ||
+    echo "bench_playback failed, see $results/playback.txt"
+else
+  touch "$results/playback.skipped"
+fi
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo
+python3 "$src/bench/bench_summary.py" "$results"

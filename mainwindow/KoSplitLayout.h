@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+
+#include <array>
+
+// Where the three video displays go in the video area for each split mode:
+//   0  display 1 on top (two thirds of the height), 2 and 3 below it
+//   1  displays 1 and 2 side by side
+//   2, 3, 4  display 1, 2 or 3 alone
+// A display whose keep flag is set keeps the 16:9 frame; sizes are computed in
+// float and truncated, and neighbours share their border pixel.
+class KoSplitLayout
+{
+public:
+    static constexpr int kModeCount = 5;
+
+    struct Placement
+    {
+        std::array<QRect, 3> rects; // an empty rectangle for a display not shown
+        std::array<bool, 3> visible{{false, false, false}};
+    };
+
+    // `keep` holds the keep flags of displays 1 to 3.
+    static Placement place(int mode, const QRect &area, const std::array<bool, 3> &keep);
+
+    // The pipe command for `displayCount` displays in use: the next split mode,
+    // and in `keep` the aspect flag to apply to every display (unchanged when
+    // the command leaves it alone). One display: nothing changes.
+    struct PipeStep
+    {
+        int mode = 0;
+        bool keep = true;
+    };
+    static PipeStep nextPipe(int displayCount, int mode, bool keep);
+};

@@ -1,0 +1,158 @@
+// The recording's track on the map and on the instruments, in step with the
+// first display's position.
+#include "mainwindow/VelmorMainWidget.h"
+
+#include "app/JXDefaultSettings.h"
+#include "gps/KoGPSModel.h"
+#include "library/KoFileInfoModel.h"
+#include "mainwindow/KoMapBridge.h"
+#include "mainwindow/ui_VelmorMainWidget.h"
+#include "widgets/KoCampassLabel.h"
+#include "widgets/KoGPSSpeedLabel.h"
+#include "widgets/KoGsensorWidget.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace {
+
+QString unitText()
+{
+    return JXDefaultSettings::instance()->getSpeedUnit() == 1 ? QStringLiteral("MPH")
+                                                              : QStringLiteral("KM/H");
+}
+
+} // namespace
+
+void VelmorMainWidget::loadMap()
+{
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                         KoMapBridge::pageName(JXDefaultSettings::instance()->getMapType());
+    qWarning() << "VelmorMainWidget::loadMap" << 1148 << path;
+    if (m_mapBridge)
+        m_mapBridge->load(QFileInfo(path).absoluteFilePath());
+}
+
+void VelmorMainWidget::mapLoadFinishedSlot(bool isok)
+{
+    Q_UNUSED(isok);
+    showTrackLine();
+}
+
+void VelmorMainWidget::slotLoadFinished(QString url, QString html)
+{
+    Q_UNUSED(url);
+    Q_UNUSED(html);
+    qWarning() << "VelmorMainWidget::slotLoadFinished" << 1705 << "load map result ok";
+    showTrackLine();
+}
+
+void VelmorMainWidget::slotLoadError()
+{
+    qWarning() << "VelmorMainWidget::slotLoadError" << 1712 << "load map result Error";
+}
+
+void VelmorMainWidget::showTrackLine()
+{
+    if (m_channelModel1 == nullptr || m_mapBridge == nullptr)
+        return;
+    QString points;
+    switch (JXDefaultSettings::instance()->getMapType()) {
+    case 1:
+        points = m_channelModel1->mapPointsBd();
+        break;
+    case 2:
+        points = m_channelModel1->mapPointsWgs2();
+        break;
+    default:
+        points = m_channelModel1->mapPointsWgs();
+        break;
+    }
+    // A recording without a track leaves the map empty.
+    if (points.isEmpty() || points == QLatin1String("[]"))
+        m_mapBridge->clearGPSLine();
+    else
+        m_mapBridge->initGPSLine(points);
+}
+
+void VelmorMainWidget::updateProgress(int index)
+{
+    QMutexLocker lock(&m_playMutex);
+    if (m_channelModel1 == nullptr || index < 0 || index >= m_channelModel1->gpsSamples().size())
+        return;
+    const KoGPSModel *s = m_channelModel1->gpsSamples().at(index);
+    ui->widget_draw_gsensor->setCurrentIndex(index);
+    ui->label_gsensor_x->setText(QStringLiteral("X: %1").arg(s->gForceX(), 0, 'f', 4));
+    ui->label_gsensor_y->setText(QStringLiteral("Y: %1").arg(s->gForceY(), 0, 'f', 4));
+    ui->label_gsensor_z->setText(QStringLiteral("Z: %1").arg(s->gForceZ(), 0, 'f', 4));
+    const bool mph = JXDefaultSettings::instance()->getSpeedUnit() == 1;
+    const QString unit = unitText();
+    ui->label_altitude_value->setText(QString::number(s->altitude, 'f', 1));
+    if (s->status == 'A') {
+        const bool bd = JXDefaultSettings::instance()->getMapType() == 1;
+        const double lng = bd ? s->longitude : s->wgsLongitude;
+        const double lat = bd ? s->latitude : s->wgsLatitude;
+        ui->label_lng->setText(QString::number(std::fabs(lng), 'f', 6) + QLatin1Char(s->lngHemisphere));
+        ui->label_lat->setText(QString::number(std::fabs(lat), 'f', 6) + QLatin1Char(s->latHemisphere));
+        const int speed = mph ? int(s->speedMph) : int(s->speedKmh);
+        ui->label_draw_speed->setSpeed(speed);
+        ui->label_speed_value->setText(QStringLiteral("%1 %2").arg(speed).arg(unit));
+        ui->label_campass->setDirection(s->heading);
+        if (m_mapBridge)
+            m_mapBridge->moveGPS(lng, lat);
+    } else {
+        ui->label_lng->setText(QStringLiteral("000.000000"));
+        ui->label_lat->setText(QStringLiteral("00.000000"));
+        ui->label_draw_speed->setSpeed(0);
+        ui->label_speed_value->setText(QStringLiteral("0 %1").arg(unit));
+        ui->label_campass->setDirection(s->heading);
+    }
+}
+
+void VelmorMainWidget::updateVideoProgressSlot(float progress)
+{
+    if (m_channelModel1 == nullptr)
+        return;
+    const int current = int(progress + 0.5f);
+    // The engine reports every frame; what is shown changes once a second.
+    if (current == m_shownSecond)
+        return;
+    m_shownSecond = current;
+    const int total = int(m_channelModel1->videoDuration());
+    // While the user holds the handle the slider is theirs: a report would
+    // pull it back and seek every display to where the video was.
+    if (!m_sliderPressed)
+        ui->horizontalSlider_progress->setValue(current);
+    ui->label_play_time->setText(QStringLiteral("%1/%2").arg(timeText(current), timeText(total)));
+    updateProgress(current);
+}
+
+QString VelmorMainWidget::timeText(int seconds)
+{
+    if (seconds < 3600)
+        return QString::asprintf("%.2d:%.2d", seconds / 60, seconds % 60);
+    return QString::asprintf("%.2d:%.2d:%.2d", seconds / 3600, seconds % 3600 / 60, seconds % 60);
+}
+
+void VelmorMainWidget::resetDisplayInfo()
+{
+    ui->label_play_time->setText(QStringLiteral("00:00/00:00"));
+    ui->label_lng->setText(QStringLiteral("000.000000"));
+    ui->label_lat->setText(QStringLiteral("00.000000"));
+    ui->label_altitude_value->setText(QStringLiteral("000"));
+    ui->label_draw_speed->setSpeed(0);
+    ui->label_campass->setDirection(0);
+    ui->label_speed_value->setText(QStringLiteral("0 %1").arg(unitText()));
+    ui->label_gsensor_x->setText(QStringLiteral("X: 0"));
+    ui->label_gsensor_y->setText(QStringLiteral("Y: 0"));
+    ui->label_gsensor_z->setText(QStringLiteral("Z: 0"));
+    // Not a user's move: no seek, and no second take of the play mutex from
+    // inside stopPlay.
+    const QSignalBlocker block(ui->horizontalSlider_progress);
+    ui->horizontalSlider_progress->setValue(0);
+}

@@ -1,0 +1,504 @@
+#include "TestMain.h"
+
+#include "mainwindow/KoMapBridge.h"
+
+#include <QApplication>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <memory>
+
+// The map pages run in the real web engine, loaded from the build folder where
+// the build put them beside the program. The OpenStreetMap page is complete
+// here (Leaflet lies beside it; tiles would need the network and are not
+// looked at). The Google and Baidu pages cannot load their service's script
+// on this machine (no network, and the build has no key): the tests check what
+// they do without it, and stand in a small fake of the service's script only
+// to see that the kept line and marker are drawn once a map exists.
+
+namespace {
+
+const QString kAppDir = QStringLiteral(TAVRIN_BINARY_DIR);
+
+// Keeps the page's console errors, where an uncaught script error lands.
+class ConsolePage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList errors;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message, int line,
+                                  const QString &source) override
+    {
+        if (level == ErrorMessageLevel)
+            errors << QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(message);
+    }
+};
+
+struct MapView
+{
+    QWebEngineView view;
+    ConsolePage *page = new ConsolePage(&view);
+    KoMapBridge bridge{&view};
+
+    MapView()
+    {
+        view.setPage(page);
+        view.resize(640, 480);
+        view.show();
+    }
+
+    bool load(const QString &name)
+    {
+        QSignalSpy finished(&view, &QWebEngineView::loadFinished);
+        bridge.load(kAppDir + QLatin1Char('/') + name);
+        return finished.wait(30000) && finished.first().first().toBool();
+    }
+
+    QVariant eval(const QString &script)
+    {
+        auto result = std::make_shared<std::pair<bool, QVariant>>();
+        page->runJavaScript(script, [result](const QVariant &value) { *result = {true, value}; });
+        if (!QTest::qWaitFor([&] { return result->first; }, 10000))
+            qWarning() << "no answer from the page to" << script.left(60);
+        return result->second;
+    }
+};
+
+struct Pt
+{
+    double lng, lat;
+};
+
+const QList<Pt> kRoute = {{114.051234, 22.541111},
+                          {114.052345, 22.542222},
+                          {114.054321, 22.543333},
+                          {114.056789, 22.545555},
+                          {114.059876, 22.548888}};
+
+QString pointList(const QList<Pt> &points, bool trailingComma)
+{
+    QStringList texts;
+    for (const Pt &p : points)
+        texts << KoMapBridge::pointText(p.lng, p.lat);
+    return QLatin1Char('[') + texts.join(QLatin1Char(',')) +
+           (trailingComma ? QStringLiteral(",]") : QStringLiteral("]"));
+}
+
+// Leaflet's layers on the OpenStreetMap page, as plain data.
+const QString kOsmLayers = QStringLiteral(R"((function () {
+    var r = { lines: [], markers: {} };
+    map.eachLayer(function (l) {
+        if (l instanceof L.Polyline) {
+            r.lines.push({ points: l.getLatLngs().length, color: l.options.color, weight: l.options.weight,
+                           opacity: l.options.opacity, inView: map.getBounds().contains(l.getBounds()) });
+        } else if (l instanceof L.Marker) {
+            var o = l.options.icon.options;
+            r.markers[o.iconUrl] = { size: o.iconSize.join("x"), anchor: o.iconAnchor.join(","),
+                                     lng: l.getLatLng().lng, lat: l.getLatLng().lat };
+        }
+    });
+    r.markerCount = 0;
+    map.eachLayer(function (l) { if (l instanceof L.Marker) r.markerCount++; });
+    return r;
+})())");
+
+QVariantMap osmLayers(MapView &map)
+{
+    return map.eval(kOsmLayers).toMap();
+}
+
+bool markerAt(const QVariantMap &layers, const char *image, const Pt &p)
+{
+    const QVariantMap marker =
+        layers.value(QStringLiteral("markers")).toMap().value(QLatin1String(image)).toMap();
+    return !marker.isEmpty() && qAbs(marker.value(QStringLiteral("lng")).toDouble() - p.lng) < 1e-9 &&
+           qAbs(marker.value(QStringLiteral("lat")).toDouble() - p.lat) < 1e-9;
+}
+
+// Stand-ins for the two services' scripts: just enough of their interface for
+// the pages, recording what the pages ask for.
+const QString kFakeGoogle = QStringLiteral(R"((function () {
+    var log = window.fakeLog = { lines: [], markers: [] };
+    function Overlay(o) { this.o = o; this.shown = !!o.map; }
+    Overlay.prototype.setMap = function (m) { this.shown = !!m; };
+    Overlay.prototype.setPosition = function (p) { this.o.position = p; };
+    window.google = { maps: {
+        Map: function (el, opts) { this.opts = opts; this.setCenter = function () {}; this.fitBounds = function () {}; },
+        LatLng: function (lat, lng) { this.lat = lat; this.lng = lng; },
+        LatLngBounds: function () { this.extend = function () {}; },
+        Size: function (w, h) { this.w = w; this.h = h; },
+        Point: function (x, y) { this.x = x; this.y = y; },
+        Polyline: function (o) { Overlay.call(this, o); log.lines.push(this); },
+        Marker: function (o) { Overlay.call(this, o); log.markers.push(this); }
+    } };
+    google.maps.Polyline.prototype = Object.create(Overlay.prototype);
+    google.maps.Marker.prototype = Object.create(Overlay.prototype);
+    return true;
+})())");
+
+const QString kFakeGoogleState = QStringLiteral(R"((function () {
+    var lines = fakeLog.lines.filter(function (l) { return l.shown; });
+    var markers = fakeLog.markers.filter(function (m) { return m.shown; });
+    var current = markers.filter(function (m) { return m.o.icon.url === "map_tab_current.png"; })[0];
+    return { lines: lines.length, points: lines.length ? lines[0].o.path.length : 0,
+             color: lines.length ? lines[0].o.strokeColor : "", markers: markers.length,
+             icons: markers.map(function (m) { return typeof m.o.icon === "string" ? m.o.icon : m.o.icon.url; }).join(","),
+             anchor: current ? current.o.icon.anchor.x + "," + current.o.icon.anchor.y : "",
+             lng: current ? current.o.position.lng : 0, lat: current ? current.o.position.lat : 0 };
+})())");
+
+const QString kFakeBaidu = QStringLiteral(R"((function () {
+    var log = window.fakeLog = { overlays: [] };
+    window.BMAP_NORMAL_MAP = 1; window.BMAP_SATELLITE_MAP = 2; window.BMAP_HYBRID_MAP = 3;
+    window.BMap = {
+        Map: function (el, opts) {
+            this.opts = opts;
+            this.centerAndZoom = function () {}; this.enableScrollWheelZoom = function () {};
+            this.addControl = function () {}; this.setViewport = function () {};
+            this.addOverlay = function (o) { log.overlays.push(o); };
+            this.clearOverlays = function () { log.overlays = []; };
+        },
+        Point: function (lng, lat) { this.lng = lng; this.lat = lat; },
+        Polyline: function (path, o) { this.kind = "line"; this.path = path; this.o = o; },
+        Marker: function (p, o) { this.kind = "marker"; this.p = p; this.o = o;
+                                  this.setPosition = function (q) { this.p = q; }; },
+        Icon: function (url, size, o) { this.url = url; this.size = size; this.o = o; },
+        Size: function (w, h) { this.w = w; this.h = h; },
+        NavigationControl: function () {},
+        MapTypeControl: function () {}
+    };
+    return true;
+})())");
+
+const QString kFakeBaiduState = QStringLiteral(R"((function () {
+    var lines = fakeLog.overlays.filter(function (o) { return o.kind === "line"; });
+    var markers = fakeLog.overlays.filter(function (o) { return o.kind === "marker"; });
+    var current = markers.filter(function (m) { return m.o.icon.url === "map_tab_current.png"; })[0];
+    return { lines: lines.length, points: lines.length ? lines[0].path.length : 0,
+             color: lines.length ? lines[0].o.strokeColor : "", markers: markers.length,
+             icons: markers.map(function (m) { return m.o.icon.url; }).join(","),
+             anchor: current ? current.o.icon.size.w + "x" + current.o.icon.size.h : "",
+             lng: current ? current.p.lng : 0, lat: current ? current.p.lat : 0 };
+})())");
+
+// Calls the four page functions the way a careless caller might; any throw is reported.
+const QString kCallAll = QStringLiteral(R"((function () {
+    try {
+        initGPSLine([{lng:116.1,lat:39.9},{lng:116.2,lat:39.8},], '#5298ff');
+        moveGPS({lng:116.15,lat:39.85});
+        startGPS(1);
+        startGPS(99);
+        clearGPSLine();
+        moveGPS({lng:116.15,lat:39.85});
+        initGPSLine([], '#5298ff');
+        return "ok";
+    } catch (e) {
+        return "threw: " + e;
+    }
+})())");
+
+// TAVRIN_MAP_SCREENSHOT_DIR=<folder> keeps a picture of each page for a person to look at.
+void saveScreenshot(MapView &map, const QString &name)
+{
+    const QString dir = QString::fromLocal8Bit(qgetenv("TAVRIN_MAP_SCREENSHOT_DIR"));
+    if (dir.isEmpty())
+        return;
+    QTest::qWait(1500);
+    if (!map.view.grab().save(dir + QLatin1Char('/') + name))
+        qWarning() << "could not save" << name << "in" << dir;
+}
+
+} // namespace
+
+class tst_KoMapBridge : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesLieBesideTheProgramAndInTheBundle()
+    {
+        QCOMPARE(KoMapBridge::pageName(1), QStringLiteral("dunmorebd.html"));
+        QCOMPARE(KoMapBridge::pageName(2), QStringLiteral("dunmoreos.html"));
+        QCOMPARE(KoMapBridge::pageName(0), QStringLiteral("dunmoregg.html"));
+        QCOMPARE(KoMapBridge::pageName(7), QStringLiteral("dunmoregg.html"));
+        for (const char *name : {"dunmoregg.html", "dunmoregg_ja.html", "dunmorebd.html", "dunmoreos.html",
+                                 "map_tab_s.png", "map_tab_f.png", "map_tab_current.png"}) {
+            QVERIFY2(QFile::exists(kAppDir + QLatin1Char('/') + QLatin1String(name)), name);
+            QFile bundled(QStringLiteral(":/maps/mapinfo/") + QLatin1String(name));
+            QFile beside(kAppDir + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY2(bundled.open(QIODevice::ReadOnly) && beside.open(QIODevice::ReadOnly), name);
+            QVERIFY2(bundled.readAll() == beside.readAll(), name);
+        }
+        for (const char *name : {"leaflet/leaflet.js", "leaflet/leaflet.css", "leaflet/images/layers.png"})
+            QVERIFY2(QFile::exists(kAppDir + QLatin1Char('/') + QLatin1String(name)), name);
+    }
+
+    void pointListsAreCheckedBeforeTheyReachThePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("route") << pointList(kRoute, false) << true;
+        QTest::newRow("trailing comma") << pointList(kRoute, true) << true;
+        QTest::newRow("empty") << QStringLiteral("[]") << true;
+        QTest::newRow("spaced") << QStringLiteral(" [ { lng : -0.5 , lat : 51 } ,\n{lng:3,lat:-4.25} ] ")
+                                << true;
+        QTest::newRow("statement after") << QStringLiteral("[{lng:1,lat:2}]);alert(1);(") << false;
+        QTest::newRow("closes the call")
+            << QStringLiteral("[{lng:1,lat:2}], 'red'); fetch('x'); //") << false;
+        QTest::newRow("extra field") << QStringLiteral("[{lng:1,lat:2,x:document.cookie}]") << false;
+        QTest::newRow("expression") << QStringLiteral("[{lng:1+1,lat:2}]") << false;
+        QTest::newRow("string") << QStringLiteral("[{lng:'1',lat:2}]") << false;
+        QTest::newRow("not a number") << QStringLiteral("[{lng:nan,lat:2}]") << false;
+        QTest::newRow("exponent") << QStringLiteral("[{lng:1e3,lat:2}]") << false;
+        QTest::newRow("lat first") << QStringLiteral("[{lat:2,lng:1}]") << false;
+        QTest::newRow("missing lat") << QStringLiteral("[{lng:1}]") << false;
+        QTest::newRow("only a comma") << QStringLiteral("[,]") << false;
+        QTest::newRow("two commas") << QStringLiteral("[{lng:1,lat:2},,]") << false;
+        QTest::newRow("unclosed") << QStringLiteral("[{lng:1,lat:2}") << false;
+        QTest::newRow("bare dot") << QStringLiteral("[{lng:1.,lat:2}]") << false;
+        QTest::newRow("file name") << QStringLiteral("/home/me/video.MP4") << false;
+        QTest::newRow("nothing") << QString() << false;
+    }
+
+    void pointListsAreCheckedBeforeTheyReachThePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        QCOMPARE(KoMapBridge::isPointList(text), accepted);
+    }
+
+    void openStreetMapPageDrawsMovesAndClearsTheRoute()
+    {
+        MapView map;
+        QVERIFY(map.load(QStringLiteral("dunmoreos.html")));
+        QVERIFY(map.bridge.isPageReady());
+        // Everything the page runs came from beside the program.
+        QCOMPARE(map.eval(QStringLiteral("Array.prototype.every.call(document.scripts, function (s) {"
+                                         " return !s.src || s.src.indexOf('file:') === 0; })")),
+                 QVariant(true));
+
+        map.bridge.initGPSLine(pointList(kRoute, true));
+        QCOMPARE(map.bridge.lastScript(),
+                 QStringLiteral("initGPSLine(%1, '#5298ff')").arg(pointList(kRoute, true)));
+        QVariantMap layers = osmLayers(map);
+        QVariantList lines = layers.value(QStringLiteral("lines")).toList();
+        QCOMPARE(lines.size(), 1);
+        const QVariantMap line = lines.first().toMap();
+        QCOMPARE(line.value(QStringLiteral("points")).toInt(), kRoute.size());
+        QCOMPARE(line.value(QStringLiteral("color")).toString(), QStringLiteral("#5298ff"));
+        QCOMPARE(line.value(QStringLiteral("weight")).toInt(), 5);
+        QCOMPARE(line.value(QStringLiteral("opacity")).toDouble(), 0.9);
+        QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 3);
+        QVERIFY(markerAt(layers, "map_tab_s.png", kRoute.first()));
+        QVERIFY(markerAt(layers, "map_tab_f.png", kRoute.last()));
+        QVERIFY(markerAt(layers, "map_tab_current.png", kRoute.first()));
+        const QVariantMap markers = layers.value(QStringLiteral("markers")).toMap();
+        for (const char *image : {"map_tab_s.png", "map_tab_f.png"}) {
+            QCOMPARE(markers.value(QLatin1String(image)).toMap().value(QStringLiteral("size")).toString(),
+                     QStringLiteral("22x22"));
+            QCOMPARE(markers.value(QLatin1String(image)).toMap().value(QStringLiteral("anchor")).toString(),
+                     QStringLiteral("12,22"));
+        }
+        QCOMPARE(markers.value(QStringLiteral("map_tab_current.png"))
+                     .toMap()
+                     .value(QStringLiteral("anchor"))
+                     .toString(),
+                 QStringLiteral("11,11"));
+        // The view leaves London for the route (the zoom may still be animating).
+        QTRY_VERIFY(osmLayers(map)
+                        .value(QStringLiteral("lines"))
+                        .toList()
+                        .value(0)
+                        .toMap()
+                        .value(QStringLiteral("inView"))
+                        .toBool());
+
+        map.bridge.moveGPS(kRoute[3].lng, kRoute[3].lat);
+        QCOMPARE(map.bridge.lastScript(), QStringLiteral("moveGPS({lng:114.056789,lat:22.545555})"));
+        QVERIFY(markerAt(osmLayers(map), "map_tab_current.png", kRoute[3]));
+        QVERIFY(markerAt(osmLayers(map), "map_tab_s.png", kRoute.first()));
+        map.eval(QStringLiteral("startGPS(1)"));
+        QVERIFY(markerAt(osmLayers(map), "map_tab_current.png", kRoute[1]));
+
+        saveScreenshot(map, QStringLiteral("dunmoreos.png"));
+
+        // Sent again for the same recording, the line replaces the one shown.
+        const QList<Pt> shorter = kRoute.mid(0, 3);
+        map.bridge.initGPSLine(pointList(shorter, false));
+        layers = osmLayers(map);
+        lines = layers.value(QStringLiteral("lines")).toList();
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.first().toMap().value(QStringLiteral("points")).toInt(), 3);
+        QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 3);
+        QVERIFY(markerAt(layers, "map_tab_f.png", shorter.last()));
+
+        map.bridge.clearGPSLine();
+        QCOMPARE(map.bridge.lastScript(), QStringLiteral("clearGPSLine()"));
+        layers = osmLayers(map);
+        QCOMPARE(layers.value(QStringLiteral("lines")).toList().size(), 0);
+        QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 0);
+        map.bridge.moveGPS(1, 2); // no marker left to move: nothing happens
+        QCOMPARE(osmLayers(map).value(QStringLiteral("markerCount")).toInt(), 0);
+        QVERIFY2(map.page->errors.isEmpty(), qPrintable(map.page->errors.join(QLatin1Char('\n'))));
+    }
+
+    void callsBeforeTheLoadArriveAfterIt()
+    {
+        MapView map;
+        QSignalSpy sent(&map.bridge, &KoMapBridge::scriptRun);
+        QVERIFY(!map.bridge.isPageReady());
+        map.bridge.moveGPS(0, 0); // overtaken by the line below, which starts at its first point
+        map.bridge.initGPSLine(pointList(kRoute.mid(0, 2), false));
+        map.bridge.initGPSLine(pointList(kRoute, true));
+        map.bridge.moveGPS(kRoute[2].lng, kRoute[2].lat);
+        QCOMPARE(sent.count(), 0);
+        QVERIFY(map.bridge.lastScript().isEmpty());
+
+        QVERIFY(map.load(QStringLiteral("dunmoreos.html")));
+        QCOMPARE(sent.count(), 2);
+        QVERIFY(sent.at(0).first().toString().startsWith(QStringLiteral("initGPSLine(")));
+        QCOMPARE(sent.at(1).first().toString(),
+                 QStringLiteral("moveGPS(%1)").arg(KoMapBridge::pointText(kRoute[2].lng, kRoute[2].lat)));
+        QVariantMap layers = osmLayers(map);
+        QCOMPARE(layers.value(QStringLiteral("lines"))
+                     .toList()
+                     .value(0)
+                     .toMap()
+                     .value(QStringLiteral("points"))
+                     .toInt(),
+                 kRoute.size());
+        QVERIFY(markerAt(layers, "map_tab_current.png", kRoute[2]));
+
+        // A clear while loading forgets the kept line and marker: the new page stays empty.
+        map.bridge.initGPSLine(pointList(kRoute, false));
+        map.bridge.load(kAppDir + QStringLiteral("/dunmoreos.html"));
+        QVERIFY(!map.bridge.isPageReady());
+        map.bridge.initGPSLine(pointList(kRoute, false));
+        map.bridge.moveGPS(kRoute[1].lng, kRoute[1].lat);
+        map.bridge.clearGPSLine();
+        sent.clear();
+        QSignalSpy finished(&map.view, &QWebEngineView::loadFinished);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(sent.count(), 0);
+        layers = osmLayers(map);
+        QCOMPARE(layers.value(QStringLiteral("lines")).toList().size(), 0);
+        QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 0);
+    }
+
+    void hostileListIsRefused()
+    {
+        MapView map;
+        QVERIFY(map.load(QStringLiteral("dunmoreos.html")));
+        map.bridge.initGPSLine(pointList(kRoute, false));
+        const QString before = map.bridge.lastScript();
+        QSignalSpy sent(&map.bridge, &KoMapBridge::scriptRun);
+        for (const QString &hostile :
+             {QStringLiteral("[{lng:1,lat:2}], 'red'); document.title = 'owned'; clearGPSLine(); //"),
+              QStringLiteral("[{lng:1,lat:2,x:(document.title='owned')}]"),
+              QStringLiteral("/media/card/'); document.title='owned'; ('.MP4")}) {
+            QTest::ignoreMessage(QtWarningMsg,
+                                 QRegularExpression(QStringLiteral("KoMapBridge::initGPSLine")));
+            map.bridge.initGPSLine(hostile);
+        }
+        QCOMPARE(sent.count(), 0);
+        QCOMPARE(map.bridge.lastScript(), before);
+        QVERIFY(map.eval(QStringLiteral("document.title")).toString() != QStringLiteral("owned"));
+        QCOMPARE(osmLayers(map)
+                     .value(QStringLiteral("lines"))
+                     .toList()
+                     .value(0)
+                     .toMap()
+                     .value(QStringLiteral("points"))
+                     .toInt(),
+                 kRoute.size());
+    }
+
+    void servicePagesWorkWithoutTheirService_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("hasKey");
+        QTest::addColumn<QString>("fake");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("Google") << QStringLiteral("dunmoregg.html") << bool(TAVRIN_HAS_GOOGLE_MAPS_KEY)
+                                << kFakeGoogle << kFakeGoogleState;
+        QTest::newRow("Google, Japanese")
+            << QStringLiteral("dunmoregg_ja.html") << bool(TAVRIN_HAS_GOOGLE_MAPS_KEY) << kFakeGoogle
+            << kFakeGoogleState;
+        QTest::newRow("Baidu") << QStringLiteral("dunmorebd.html") << bool(TAVRIN_HAS_BAIDU_MAPS_KEY)
+                               << kFakeBaidu << kFakeBaiduState;
+    }
+
+    void servicePagesWorkWithoutTheirService()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, hasKey);
+        QFETCH(QString, fake);
+        QFETCH(QString, state);
+        MapView map;
+        QVERIFY(map.load(page));
+        if (page == QStringLiteral("dunmoregg_ja.html"))
+            QCOMPARE(map.eval(QStringLiteral("MAP_LANGUAGE")).toString(), QStringLiteral("ja"));
+        QCOMPARE(map.eval(kCallAll).toString(), QStringLiteral("ok"));
+        if (hasKey) {
+            qInfo("this build has a key for %s; its notice depends on the network", qPrintable(page));
+        } else {
+            const QString noticeVisible =
+                QStringLiteral("getComputedStyle(document.getElementById('notice')).display");
+            QCOMPARE(map.eval(noticeVisible).toString(), QStringLiteral("block"));
+            const QString noticeText = QStringLiteral("document.getElementById('notice').innerText");
+            const QString noKeyText = map.eval(noticeText).toString();
+            QVERIFY(noKeyText.size() > 20);
+            // With a key, the service's script is fetched; with no network here it fails, and the notice says
+            // so.
+            map.eval(QStringLiteral("document.getElementById('notice').style.display = 'none';"
+                                    "MAP_KEY = 'not-a-real-key'; loadService(); true"));
+            QTRY_COMPARE_WITH_TIMEOUT(map.eval(noticeVisible).toString(), QStringLiteral("block"), 25000);
+            QVERIFY(map.eval(noticeText).toString() != noKeyText);
+            saveScreenshot(map, page + QStringLiteral(".png"));
+        }
+
+        // The latest line and marker are kept and drawn once a map exists; the
+        // fake stands in for the service's script, which cannot load here.
+        map.bridge.initGPSLine(pointList(kRoute, true));
+        map.bridge.moveGPS(kRoute[2].lng, kRoute[2].lat);
+        QCOMPARE(map.eval(QStringLiteral("points.length")).toInt(), kRoute.size());
+        if (map.eval(QStringLiteral("map === null")).toBool()) {
+            QVERIFY(map.eval(fake).toBool());
+            map.eval(QStringLiteral("initMap()"));
+            QVariantMap shown = map.eval(state).toMap();
+            QCOMPARE(shown.value(QStringLiteral("lines")).toInt(), 1);
+            QCOMPARE(shown.value(QStringLiteral("points")).toInt(), kRoute.size());
+            QCOMPARE(shown.value(QStringLiteral("color")).toString(), QStringLiteral("#5298ff"));
+            QCOMPARE(shown.value(QStringLiteral("markers")).toInt(), 3);
+            QCOMPARE(shown.value(QStringLiteral("icons")).toString(),
+                     QStringLiteral("map_tab_s.png,map_tab_f.png,map_tab_current.png"));
+            QCOMPARE(shown.value(QStringLiteral("anchor")).toString(),
+                     page.startsWith(QStringLiteral("dunmorebd")) ? QStringLiteral("30x58")
+                                                                  : QStringLiteral("11,11"));
+            QCOMPARE(shown.value(QStringLiteral("lng")).toDouble(), kRoute[2].lng);
+            QCOMPARE(shown.value(QStringLiteral("lat")).toDouble(), kRoute[2].lat);
+            QCOMPARE(map.eval(QStringLiteral("getComputedStyle(document.getElementById('notice')).display"))
+                         .toString(),
+                     QStringLiteral("none"));
+
+            map.bridge.moveGPS(kRoute[4].lng, kRoute[4].lat);
+            QCOMPARE(map.eval(state).toMap().value(QStringLiteral("lat")).toDouble(), kRoute[4].lat);
+            // Baidu marks nothing on a single point; the others mark it.
+            map.bridge.initGPSLine(pointList(kRoute.mid(0, 1), false));
+            shown = map.eval(state).toMap();
+            QCOMPARE(shown.value(QStringLiteral("lines")).toInt(), 1);
+            QCOMPARE(shown.value(QStringLiteral("markers")).toInt(),
+                     page.startsWith(QStringLiteral("dunmorebd")) ? 0 : 3);
+            map.bridge.clearGPSLine();
+            shown = map.eval(state).toMap();
+            QCOMPARE(shown.value(QStringLiteral("lines")).toInt(), 0);
+            QCOMPARE(shown.value(QStringLiteral("markers")).toInt(), 0);
+        }
+        QVERIFY2(map.page->errors.isEmpty(), qPrintable(map.page->errors.join(QLatin1Char('\n'))));
+    }
+};
+
+TAVRIN_TEST_MAIN(tst_KoMapBridge, QApplication)
+#include "tst_KoMapBridge.moc"
