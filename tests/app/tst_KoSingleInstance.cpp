@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -118,6 +119,35 @@ private slots:
             QVERIFY(!QFileInfo(path).isFile());
         }
         QVERIFY(!QFileInfo::exists(path));
+    }
+
+    // Files on the command line go through the window's add step (the
+    // stored playlist holds them); the missing one is logged and skipped and
+    // the first recording plays.
+    void commandLineFilesAreAddedAndTheFirstPlays()
+    {
+        const QString samples = QStringLiteral(TAVRIN_SAMPLES_DIR);
+        const QString first = samples + QStringLiteral("/2019_0601_080000_001A.MP4");
+        const QString second = samples + QStringLiteral("/2019_0714_164530_001A.MOV");
+        std::unique_ptr<RunningPlayer> player =
+            start({QStringLiteral("/no/such/missing.mp4"), first, second});
+        QVERIFY2(player->waitForLog(QStringLiteral("no such file \"/no/such/missing.mp4\"")),
+                 qPrintable(player->log));
+        QVERIFY2(player->waitForLog(
+                     QStringLiteral("VelmorMainWidget::autoPlayFile 936 \"2019_0601_080000_001A.MP4\"")),
+                 qPrintable(player->log));
+        QVERIFY2(player->waitForLog(QStringLiteral("VelmorMainWidget::playStartSlot 1755")),
+                 qPrintable(player->log));
+        const QSettings settings(m_home.filePath(QStringLiteral("config/T561/TavrinPlayer.conf")),
+                                 QSettings::IniFormat);
+        const QStringList stored =
+            settings.value(QStringLiteral("g_settingKey_last_filelist")).toStringList();
+        QVERIFY2(stored.contains(first) && stored.contains(second),
+                 qPrintable(stored.join(QLatin1Char(' '))));
+        QVERIFY(!stored.join(QLatin1Char(' ')).contains(QStringLiteral("missing")));
+        player->process->kill();
+        player->process->waitForFinished(10000);
+        QFile::remove(socketPath());
     }
 
     // The real player twice: the second start hands its files (made
