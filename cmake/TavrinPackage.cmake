@@ -1,9 +1,8 @@
 # The Debian package: cpack -G DEB (or `cmake --build build --target package`).
-# The libraries the programs link are found by dpkg-shlibdeps (with the
-# versions the build needs); named here are Qt WebEngine, which the map view
-# needs even where the linker drops it, and the packages used without
-# linking: the OpenStreetMap page's Leaflet and the fonts of the Chinese and
-# Japanese texts.
+# The libraries the programs link (Qt with Qt WebEngine, libmpv) are found
+# by dpkg-shlibdeps, with the versions the build needs; named here are the
+# packages used without linking: the OpenStreetMap page's Leaflet and the
+# fonts of the Chinese and Japanese texts.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrin-player)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,8 +16,7 @@ set(CPACK_PACKAGE_CONTACT "Tavrin Player developers <tavrin-player@example.org>"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt5webenginewidgets5 (>= 5.15), libqt5webenginecore5 (>= 5.15), libjs-leaflet, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libjs-leaflet, fonts-noto-cjk")
 # tavrin-make-samples encodes its videos with the ffmpeg program.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg")
 # Lines as they appear in the package (Debian keeps them under 80 columns).
