@@ -1,5 +1,6 @@
 #include "app/KoSingleInstance.h"
 
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDebug>
 #include <QDir>
@@ -55,18 +56,29 @@ KoSingleInstance::~KoSingleInstance()
         m_server->close(); // removes the socket file
 }
 
+QString KoSingleInstance::socketName()
+{
+    // One player per settings folder and display: a start on another display
+    // could not bring the window to the front, and players run with their
+    // own settings (as the tests do) stay apart.
+    const QByteArray key =
+        qgetenv("XDG_CONFIG_HOME") + '\n' + qgetenv("DISPLAY") + '\n' + qgetenv("WAYLAND_DISPLAY");
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(12);
+    return QStringLiteral("tavrin-player-%1.socket").arg(QString::fromLatin1(hash));
+}
+
 QString KoSingleInstance::defaultSocketPath()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return QDir(runtime).filePath(QStringLiteral("tavrin-player.socket"));
+        return QDir(runtime).filePath(socketName());
     const QString folder =
         QDir(QDir::tempPath()).filePath(QStringLiteral("tavrin-player-%1").arg(::getuid()));
     if (!isPrivateFolder(folder)) {
         qWarning() << "KoSingleInstance::defaultSocketPath" << __LINE__ << "not a private folder" << folder;
         return QString();
     }
-    return QDir(folder).filePath(QStringLiteral("socket"));
+    return QDir(folder).filePath(socketName());
 }
 
 bool KoSingleInstance::handOver(const QStringList &paths)

@@ -24,10 +24,12 @@ public:
     explicit KoSingleInstance(const QString &socketPath, QObject *parent = nullptr);
     ~KoSingleInstance() override;
 
-    // "$XDG_RUNTIME_DIR/tavrin-player.socket"; without a runtime folder a
-    // folder of this user's own in the temporary folder. Empty when neither
-    // can be used safely (then every start runs on its own).
+    // socketName() in $XDG_RUNTIME_DIR; without a runtime folder in a folder
+    // of this user's own in the temporary folder. Empty when neither can be
+    // used safely (then every start runs on its own).
     static QString defaultSocketPath();
+    // "tavrin-player-<hash of the settings folder and display>.socket"
+    static QString socketName();
     QString socketPath() const { return m_socketPath; }
 
     // When a player already listens on the socket, sends it `paths` and

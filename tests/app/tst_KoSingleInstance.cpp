@@ -39,7 +39,9 @@ class tst_KoSingleInstance : public QObject
     QTemporaryDir m_home;
 
     QString runtimeDir() const { return m_home.filePath(QStringLiteral("run")); }
-    QString socketPath() const { return runtimeDir() + QStringLiteral("/tavrin-player.socket"); }
+    // Where the players started by start() meet (their environment is set
+    // here too).
+    QString socketPath() const { return runtimeDir() + QLatin1Char('/') + KoSingleInstance::socketName(); }
 
     std::unique_ptr<RunningPlayer> start(const QStringList &arguments, const QString &workingDir = QString())
     {
@@ -72,6 +74,7 @@ private slots:
     {
         QVERIFY(m_home.isValid());
         QVERIFY(QDir().mkpath(runtimeDir()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
         QFile::setPermissions(runtimeDir(),
                               QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
@@ -82,11 +85,23 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
         QCOMPARE(KoSingleInstance::defaultSocketPath(), socketPath());
 
+        // Other settings or another display: another player.
+        const QString name = KoSingleInstance::socketName();
+        const QByteArray display = qgetenv("DISPLAY"), config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("DISPLAY", display + "9");
+        QVERIFY(KoSingleInstance::socketName() != name);
+        qputenv("DISPLAY", display);
+        qputenv("XDG_CONFIG_HOME", config + "/other");
+        QVERIFY(KoSingleInstance::socketName() != name);
+        qputenv("XDG_CONFIG_HOME", config);
+        QCOMPARE(KoSingleInstance::socketName(), name);
+
         // No runtime folder: a folder of the user's own in the temporary folder.
         qunsetenv("XDG_RUNTIME_DIR");
         qputenv("TMPDIR", QFile::encodeName(m_home.path()));
         const QString folder = m_home.filePath(QStringLiteral("tavrin-player-%1").arg(::getuid()));
-        QCOMPARE(KoSingleInstance::defaultSocketPath(), folder + QStringLiteral("/socket"));
+        QCOMPARE(KoSingleInstance::defaultSocketPath(),
+                 folder + QLatin1Char('/') + KoSingleInstance::socketName());
         struct stat st;
         QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0700);
