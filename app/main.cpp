@@ -3,6 +3,8 @@
 #include "app/JXFirstRun.h"
 #include "app/JXLanguage.h"
 #include "app/JXPlatform.h"
+#include "app/KoCommandLine.h"
+#include "app/KoSingleInstance.h"
 #include "mainwindow/VelmorMainWidget.h"
 
 #include <QApplication>
@@ -14,10 +16,16 @@
 int main(int argc, char **argv)
 {
     qWarning() << "main" << 105;
+    const KoCommandLine commandLine = KoCommandLine::parse(argc, argv);
+    if (commandLine.exitsAtOnce())
+        return commandLine.printAndExit();
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();
     qWarning() << "main" << 107;
+    KoSingleInstance singleInstance;
+    if (singleInstance.handOver(commandLine.paths()))
+        return 0;
 
     checkFirstInstall();
     qWarning() << "main" << 109;
@@ -36,6 +44,8 @@ int main(int argc, char **argv)
         return JXEngineFailure::report(error);
     }
     window->show();
+    singleInstance.serve(
+        window.get(), [&window](const QStringList &paths) { window->openPaths(paths); }, commandLine.paths());
     qWarning() << "main" << 134;
 
     return app.exec();

@@ -23,6 +23,8 @@ if [ "${1:-run}" = test ]; then
     xvfb xauth imagemagick xdotool
     libgtest-dev libbenchmark-dev
     mpv
+    # checks of the installed desktop entry and AppStream metadata
+    desktop-file-utils appstream
   )
 fi
 

@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>Options:</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>Show the version and exit</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>Show this help and exit</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>Try '%1 --help' for more information.</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>Unknown option: %1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>Usage: %1 [FILE or FOLDER]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

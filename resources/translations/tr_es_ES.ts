@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>Opciones:</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>Reproduce las grabaciones de una cámara de coche. Los archivos indicados se añaden a la lista de reproducción y se reproduce el primero; una carpeta añade las grabaciones que contiene. Si el reproductor ya está en ejecución, él recibe los archivos.</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>Muestra la versión y sale</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>Muestra esta ayuda y sale</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>Para más información, use '%1 --help'.</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>Opción desconocida: %1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>Uso: %1 [ARCHIVO o CARPETA]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>Opzioni:</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>Riproduce le registrazioni di una dashcam. I file indicati vengono aggiunti alla playlist e il primo viene riprodotto; una cartella aggiunge le registrazioni che contiene. Se il lettore è già in esecuzione, riceve lui i file.</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>Mostra la versione ed esce</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>Mostra questo aiuto ed esce</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>Per maggiori informazioni usare '%1 --help'.</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>Opzione sconosciuta: %1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>Uso: %1 [FILE o CARTELLA]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>オプション:</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>ドライブレコーダーの録画を再生します。指定したファイルはプレイリストに追加され、最初のファイルが再生されます。フォルダーを指定するとその中の録画が追加されます。プレーヤーが既に起動している場合は、そのプレーヤーがファイルを受け取ります。</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>バージョンを表示して終了</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>このヘルプを表示して終了</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>詳しくは「%1 --help」を実行してください。</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>不明なオプション: %1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>使い方: %1 [ファイルまたはフォルダー]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

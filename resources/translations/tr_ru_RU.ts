@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>Параметры:</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>Воспроизводит записи автомобильного видеорегистратора. Указанные файлы добавляются в список воспроизведения, и первый из них начинает играть; папка добавляет находящиеся в ней записи. Если проигрыватель уже запущен, файлы получает он.</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>Показать версию и выйти</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>Показать эту справку и выйти</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>Подробнее: «%1 --help».</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>Неизвестный параметр: %1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>Использование: %1 [ФАЙЛ или ПАПКА]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>选项：</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>播放行车记录仪的录像。给出的文件会加入播放列表，并播放第一个；给出文件夹则加入其中的录像。如果播放器已在运行，文件将交给正在运行的播放器。</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>显示版本并退出</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>显示本帮助并退出</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>更多信息请运行“%1 --help”。</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>未知选项：%1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>用法：%1 [文件或文件夹]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

@@ -145,6 +145,37 @@
         </message>
     </context>
     <context>
+        <name>KoCommandLine</name>
+        <message>
+            <source>Options:</source>
+            <translation>選項：</translation>
+        </message>
+        <message>
+            <source>Plays the recordings of a car dash camera. The files given are added to the playlist and the first one plays; a folder adds the recordings in it. When the player is already running, it receives the files.</source>
+            <translation>播放行車記錄器的錄影。給出的檔案會加入播放清單，並播放第一個；給出資料夾則加入其中的錄影。如果播放器已在執行，檔案將交給正在執行的播放器。</translation>
+        </message>
+        <message>
+            <source>Show the version and exit</source>
+            <translation>顯示版本並結束</translation>
+        </message>
+        <message>
+            <source>Show this help and exit</source>
+            <translation>顯示本說明並結束</translation>
+        </message>
+        <message>
+            <source>Try '%1 --help' for more information.</source>
+            <translation>更多資訊請執行「%1 --help」。</translation>
+        </message>
+        <message>
+            <source>Unknown option: %1</source>
+            <translation>未知選項：%1</translation>
+        </message>
+        <message>
+            <source>Usage: %1 [FILE or FOLDER]...</source>
+            <translation>用法：%1 [檔案或資料夾]...</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCoverWidget</name>
         <message>
             <source>Form</source>

@@ -998,6 +998,29 @@ void markerCurrent(QPainter &p, const QSize &s)
     p.drawEllipse(c, 5.0, 5.0);
 }
 
+// The application icon: the emblem on a rounded dark tile, with a route
+// drawn behind it from the larger sizes on.
+void drawApplicationIcon(QPainter &p, const QSize &s)
+{
+    const qreal w = s.width();
+    const QRectF tile(w * 0.04, w * 0.04, w * 0.92, w * 0.92);
+    QLinearGradient body(0, tile.top(), 0, tile.bottom());
+    body.setColorAt(0.0, QColor(14, 58, 88));
+    body.setColorAt(1.0, kNavy);
+    p.setPen(QPen(withAlpha(kCyan, 170), qMax(1.0, w / 48.0)));
+    p.setBrush(body);
+    p.drawRoundedRect(tile, w * 0.2, w * 0.2);
+    if (w >= 32) {
+        QPainterPath route;
+        route.moveTo(w * 0.16, w * 0.84);
+        route.cubicTo(w * 0.34, w * 0.62, w * 0.58, w * 0.96, w * 0.86, w * 0.70);
+        p.setPen(roundPen(withAlpha(kGreen, 220), w / 20.0));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(route);
+    }
+    emblem(p, QPointF(w * 0.5, w * 0.44), w * 0.33);
+}
+
 ArtworkEntry image(const QString &name, QSize size, void (*draw)(QPainter &, const QSize &))
 {
     return {QStringLiteral("images"), name, size, draw};
@@ -1185,4 +1208,14 @@ QImage ArtworkPainter::contactSheet(const QVector<QPair<QString, QImage>> &image
         p.drawPath(textPath(label, false, 11.0).translated(cell.rect.left(), cell.rect.bottom() + 18));
     }
     return sheet;
+}
+
+QVector<int> ArtworkPainter::applicationIconSizes()
+{
+    return {16, 22, 24, 32, 48, 64, 128, 256};
+}
+
+QImage ArtworkPainter::applicationIcon(int size)
+{
+    return render({QStringLiteral("icons"), QString(), QSize(size, size), drawApplicationIcon});
 }

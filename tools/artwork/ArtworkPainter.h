@@ -37,6 +37,11 @@ public:
     // The entry drawn on a transparent ARGB canvas of its size.
     static QImage render(const ArtworkEntry &entry);
 
+    // The application icon at the usual desktop sizes. It is drawn at build
+    // time, not kept in the repository.
+    static QVector<int> applicationIconSizes();
+    static QImage applicationIcon(int size);
+
     // One overview picture of the named images: each on the dark panel colour,
     // small ones also enlarged, with its name and size.
     static QImage contactSheet(const QVector<QPair<QString, QImage>> &images);

@@ -4,6 +4,8 @@
 //       draws every image into <resources>/images and <resources>/maps
 //   tavrin_artwork --sheet <sheet.png> <resources folder>
 //       one overview picture of the PNG files in those two folders
+//   tavrin_artwork --icons <folder> <name>
+//       the application icon as <folder>/hicolor/<N>x<N>/apps/<name>.png
 
 #include "tools/artwork/ArtworkPainter.h"
 
@@ -32,6 +34,19 @@ int writeAll(const QString &resources)
         }
     }
     return failures == 0 ? 0 : 1;
+}
+
+int writeIcons(const QString &folder, const QString &name)
+{
+    for (int size : ArtworkPainter::applicationIconSizes()) {
+        const QDir dir(QDir(folder).filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size)));
+        const QString path = dir.filePath(name + QStringLiteral(".png"));
+        if (!QDir().mkpath(dir.path()) || !ArtworkPainter::applicationIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
 }
 
 int writeSheet(const QString &sheetPath, const QString &resources)
@@ -72,6 +87,10 @@ int main(int argc, char **argv)
         return writeAll(args[2]);
     if (args.size() == 4 && args[1] == QLatin1String("--sheet"))
         return writeSheet(args[2], args[3]);
-    std::fprintf(stderr, "usage: %s --out <resources> | --sheet <sheet.png> <resources>\n", argv[0]);
+    if (args.size() == 4 && args[1] == QLatin1String("--icons"))
+        return writeIcons(args[2], args[3]);
+    std::fprintf(stderr,
+                 "usage: %s --out <resources> | --sheet <sheet.png> <resources> | --icons <folder> <name>\n",
+                 argv[0]);
     return 2;
 }
