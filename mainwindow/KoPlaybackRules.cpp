@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-KoPlaybackRules::Channels KoPlaybackRules::channelChannels(KoFileInfoModel *model)
+KoPlaybackRules::Channels KoPlaybackRules::channelsOf(KoFileInfoModel *model)
 {
     Channels channels{{model, nullptr, nullptr}};
     if (model == nullptr)

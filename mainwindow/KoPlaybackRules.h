@@ -20,7 +20,7 @@ public:
     // The recording of `model` spread over the displays: the asked-for model
     // in display 1 and its linked siblings after it, re-sorted by channel
     // index when all three channels are there.
-    static Channels channelChannels(KoFileInfoModel *model);
+    static Channels channelsOf(KoFileInfoModel *model);
     static int filledChannels(const Channels &channels);
 
     // Channel models linked with `model` (1 to 3).

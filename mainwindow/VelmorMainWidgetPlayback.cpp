@@ -87,7 +87,7 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
         return;
     {
         QMutexLocker lock(&m_playMutex);
-        const KoPlaybackRules::Channels channels = KoPlaybackRules::channelChannels(model);
+        const KoPlaybackRules::Channels channels = KoPlaybackRules::channelsOf(model);
         m_shownSecond = -1;
         m_channelModel1 = channels[0];
         m_channelModel2 = channels[1];

@@ -39,7 +39,7 @@ class tst_KoPlaybackRules : public QObject
 
     KoPlaybackRules::Channels slotsOf(const QString &name) const
     {
-        return KoPlaybackRules::channelChannels(byName(name));
+        return KoPlaybackRules::channelsOf(byName(name));
     }
 
     QString nameOf(const KoFileInfoModel *m) const { return m ? m->fileName() : QStringLiteral("-"); }
