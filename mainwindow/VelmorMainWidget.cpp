@@ -137,12 +137,8 @@ void VelmorMainWidget::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Space:
-        if (m_channelModel1) {
-            if (m_playState == 2)
-                pauseAll();
-            else
-                resumeAll();
-        }
+        if (m_channelModel1)
+            on_pushBtn_play_clicked();
         break;
     case Qt::Key_P:
         on_pushBtn_pipe_clicked();
@@ -171,9 +167,7 @@ void VelmorMainWidget::showCustomMenuSlot(void *data)
     if (!display || ui->widget_display_1->fullScreenFlag() || m_playState == 0)
         return;
     m_contextMenu = new QMenu(display);
-    QFile sheet(QStringLiteral(":/images/images/appMenuSheet.css"));
-    if (sheet.open(QIODevice::ReadOnly))
-        m_contextMenu->setStyleSheet(m_contextMenu->styleSheet() + QString::fromLatin1(sheet.readAll()));
+    applyMenuStyle(m_contextMenu);
     m_contextMenu->addAction(tr("播放/暂停"), this, &VelmorMainWidget::on_pushBtn_play_clicked);
     m_contextMenu->addAction(tr("停止"), this, &VelmorMainWidget::on_pushBtn_stop_clicked);
     m_contextMenu->addAction(tr("拍照"), this, &VelmorMainWidget::on_pushBtn_capture_clicked);
@@ -250,4 +244,11 @@ void VelmorMainWidget::closeEvent(QCloseEvent *event)
                << "你是不是也进来两次？";
     doExit();
     event->accept();
+}
+
+void VelmorMainWidget::applyMenuStyle(QMenu *menu)
+{
+    QFile sheet(QStringLiteral(":/images/images/appMenuSheet.css"));
+    if (sheet.open(QIODevice::ReadOnly))
+        menu->setStyleSheet(menu->styleSheet() + QString::fromLatin1(sheet.readAll()));
 }

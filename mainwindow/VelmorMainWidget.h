@@ -78,7 +78,7 @@ public:
     int playState() const { return m_playState; }
     KoFileInfoModel *channelModel(int display) const;
     KoChannelSync *channelSync() const { return m_sync; }
-    double playbackSpeed() const { return m_speed; }
+    double playbackSpeed() const;
     JXPlayWidget *display(int index) const;
 
     // Layout (VelmorMainWidgetLayout.cpp).
@@ -186,6 +186,9 @@ private:
     bool playbackKey(int key);
     void setPlaybackSpeed(double speed);
     void showFileListMenu(const QPoint &pos);
+    // The program's menu style sheet added to `menu` (left as it is when the
+    // resource is missing).
+    static void applyMenuStyle(QMenu *menu);
 
     std::unique_ptr<Ui_VelmorMainWidget> ui;
     bool m_isFullScreen = false;
@@ -211,9 +214,9 @@ private:
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
     // Keeps displays 2 and 3 on display 1 while a recording plays.
+    // Its base speed is the playback speed of every channel.
     KoChannelSync *m_sync = nullptr;
     std::array<KoPlayWidgetChannel *, 3> m_syncChannels{};
-    double m_speed = 1.0;
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;

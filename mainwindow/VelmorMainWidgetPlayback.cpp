@@ -140,7 +140,7 @@ void VelmorMainWidget::autoPlayFile(KoFileInfoModel *model)
         if (inStep.size() > 1)
             m_sync->start();
         else
-            ui->widget_display_1->setPlaybackSpeed(m_speed);
+            ui->widget_display_1->setPlaybackSpeed(playbackSpeed());
 
         ui->pushBtn_play->setChecked(true);
         setPlayControlsEnabled(true);
@@ -541,10 +541,15 @@ void VelmorMainWidget::playWidgetKeyEventSlot(int key)
     }
 }
 
+double VelmorMainWidget::playbackSpeed() const
+{
+    return m_sync->baseSpeed();
+}
+
 bool VelmorMainWidget::playbackKey(int key)
 {
-    double speed = m_speed;
-    if (KoPlaybackSpeed::forKey(key, m_speed, &speed)) {
+    double speed = playbackSpeed();
+    if (KoPlaybackSpeed::forKey(key, playbackSpeed(), &speed)) {
         setPlaybackSpeed(speed);
         return true;
     }
@@ -577,7 +582,6 @@ bool VelmorMainWidget::playbackKey(int key)
 // changed again.
 void VelmorMainWidget::setPlaybackSpeed(double speed)
 {
-    m_speed = speed;
     m_sync->setBaseSpeed(speed);
     if (m_sync->channelCount() <= 1) {
         for (int k = 1; k <= 3; ++k)
@@ -594,9 +598,7 @@ void VelmorMainWidget::showFileListMenu(const QPoint &pos)
     if (recording == nullptr)
         return;
     QMenu menu(ui->treeView_filelist);
-    QFile sheet(QStringLiteral(":/images/images/appMenuSheet.css"));
-    if (sheet.open(QIODevice::ReadOnly))
-        menu.setStyleSheet(QString::fromLatin1(sheet.readAll()));
+    applyMenuStyle(&menu);
     menu.addAction(KoTrackExportDialog::menuText(),
                    [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
     menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));

@@ -130,7 +130,7 @@ void VelmorMainWidget::updateVideoProgressSlot(float progress)
     if (!m_sliderPressed)
         ui->horizontalSlider_progress->setValue(current);
     ui->label_play_time->setText(QStringLiteral("%1/%2").arg(timeText(current), timeText(total)) +
-                                 KoPlaybackSpeed::suffix(m_speed));
+                                 KoPlaybackSpeed::suffix(playbackSpeed()));
     updateProgress(current);
 }
 
@@ -143,7 +143,7 @@ QString VelmorMainWidget::timeText(int seconds)
 
 void VelmorMainWidget::resetDisplayInfo()
 {
-    ui->label_play_time->setText(QStringLiteral("00:00/00:00") + KoPlaybackSpeed::suffix(m_speed));
+    ui->label_play_time->setText(QStringLiteral("00:00/00:00") + KoPlaybackSpeed::suffix(playbackSpeed()));
     ui->label_lng->setText(QStringLiteral("000.000000"));
     ui->label_lat->setText(QStringLiteral("00.000000"));
     ui->label_altitude_value->setText(QStringLiteral("000"));
