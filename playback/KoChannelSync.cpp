@@ -1,14 +1,11 @@
 #include "playback/KoChannelSync.h"
 
+#include "app/KoLogging.h"
 #include "playback/KoSyncChannel.h"
 
 #include <QElapsedTimer>
-#include <QLoggingCategory>
 
 #include <memory>
-
-// Corrections are logged at debug level only: QT_LOGGING_RULES="tavrin.sync.debug=true".
-Q_LOGGING_CATEGORY(lcChannelSync, "tavrin.sync", QtInfoMsg)
 
 namespace {
 
@@ -82,7 +79,7 @@ void KoChannelSync::start()
     m_waiting.clear();
     for (int i = 0; i < m_channels.size(); ++i)
         m_waiting.insert(i);
-    qCDebug(lcChannelSync) << "start: waiting for the first frame of" << m_channels.size() << "channels";
+    qCDebug(lcSync) << "start: waiting for the first frame of" << m_channels.size() << "channels";
 }
 
 void KoChannelSync::align()
@@ -198,7 +195,7 @@ void KoChannelSync::seekChannels(double seconds, bool includeClock)
         m_waiting.insert(i);
         channel->seekExact(seconds);
     }
-    qCDebug(lcChannelSync) << "align: exact seek to" << seconds << "of" << m_waiting.size() << "channels";
+    qCDebug(lcSync) << "align: exact seek to" << seconds << "of" << m_waiting.size() << "channels";
     if (m_waiting.isEmpty())
         finishAlignment();
 }
@@ -215,7 +212,7 @@ void KoChannelSync::onSeekDone(int index)
             f.seekPending = false;
             f.lastPosition = -1.0;
             f.lastMoveMs = m_clock();
-            qCDebug(lcChannelSync) << "channel" << index + 1 << "landed after" << took << "s";
+            qCDebug(lcSync) << "channel" << index + 1 << "landed after" << took << "s";
         }
         return;
     }
@@ -289,7 +286,7 @@ void KoChannelSync::tick()
                 ++it;
         }
         if (now - m_phaseStartMs >= AlignTimeoutMs) {
-            qCDebug(lcChannelSync) << "alignment timed out waiting for" << m_waiting.size() << "channels";
+            qCDebug(lcSync) << "alignment timed out waiting for" << m_waiting.size() << "channels";
             m_waiting.clear();
         }
         if (m_waiting.isEmpty()) {
@@ -338,7 +335,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     if (f.seekPending) {
         if (now - f.seekSentMs < SeekTimeoutMs)
             return;
-        qCDebug(lcChannelSync) << "channel" << index + 1 << "seek never landed; trying again";
+        qCDebug(lcSync) << "channel" << index + 1 << "seek never landed; trying again";
         f.seekPending = false;
     }
     const double position = channel->position();
@@ -354,7 +351,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     if (!stalled && gap > StumbleSeconds && gap <= LargeGapSeconds) {
         // The clock stumbled: hold this one until it has caught up.
         const qint64 holdMs = qint64(gap / m_baseSpeed * 1000.0);
-        qCDebug(lcChannelSync) << "channel" << index + 1 << "ahead by" << gap << "s: waits" << holdMs << "ms";
+        qCDebug(lcSync) << "channel" << index + 1 << "ahead by" << gap << "s: waits" << holdMs << "ms";
         applySpeed(index, 1.0);
         f.strikes = 0;
         f.holdUntilMs = now + holdMs;
@@ -374,7 +371,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
         // Aimed where the clock will be when the seek lands; landing a little
         // early is mended by a hold, which costs nothing.
         const double target = clockPosition + late + f.seekLatency * m_baseSpeed;
-        qCDebug(lcChannelSync) << "channel" << index + 1 << (stalled ? "stalled" : "off") << "by" << gap
+        qCDebug(lcSync) << "channel" << index + 1 << (stalled ? "stalled" : "off") << "by" << gap
                                << "s: exact seek to" << target;
         applySpeed(index, 1.0);
         f.strikes = 0;
@@ -390,7 +387,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     const double off = qAbs(gap);
     if (f.speedFactor != 1.0) {
         if (off <= frame / 2) {
-            qCDebug(lcChannelSync) << "channel" << index + 1 << "back in step";
+            qCDebug(lcSync) << "channel" << index + 1 << "back in step";
             applySpeed(index, 1.0);
             f.strikes = 0;
             return;
@@ -404,7 +401,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
     const double nudge = qBound(MinNudge, off / 2.0, MaxNudge);
     const double factor = gap > 0 ? 1.0 - nudge : 1.0 + nudge;
     if (qAbs(factor - f.speedFactor) > 0.005) {
-        qCDebug(lcChannelSync) << "channel" << index + 1 << "gap" << gap << "s: speed x" << factor;
+        qCDebug(lcSync) << "channel" << index + 1 << "gap" << gap << "s: speed x" << factor;
         applySpeed(index, factor);
     }
 }
