@@ -253,6 +253,20 @@ QStringList KoFileInfoModel::getBackPath(const QString &path, int *channelIndex)
     return candidates;
 }
 
+QDateTime KoFileInfoModel::cameraTimeOf(const QString &fileName)
+{
+    const QString name = fileName.mid(nameStart(fileName));
+    if (name.size() >= 17 && name.count(QLatin1Char('_')) == 3)
+        return parseHead(name.left(17));
+    // "20190523143025_00.MOV": fourteen digits, then the channel part.
+    if (name.size() >= 15 && name.at(14) == QLatin1Char('_')) {
+        const QString head = name.left(4) + QLatin1Char('_') + name.mid(4, 4) + QLatin1Char('_') +
+                             name.mid(8, 6) + QLatin1Char('_');
+        return parseHead(head);
+    }
+    return QDateTime();
+}
+
 void KoFileInfoModel::groupRecordings(QList<KoFileInfoModel *> &recordings)
 {
     std::stable_sort(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QList>
 #include <QModelIndex>
@@ -37,6 +38,11 @@ public:
     // recording through prevRecording/nextRecording, in channel order. The
     // result does not depend on the order of the list handed in.
     static void groupRecordings(QList<KoFileInfoModel *> &recordings);
+
+    // The camera's clock at the start of the recording, read from its file
+    // name ("2019_0523_143005_001A.MP4" or "20190523143025_00.MOV"), in UTC
+    // as the camera has no time zone; invalid when the name carries none.
+    static QDateTime cameraTimeOf(const QString &fileName);
 
     // Makes sure the track cache exists (extracting it from the recording the
     // first time), then reads it. Does nothing once the track is loaded.

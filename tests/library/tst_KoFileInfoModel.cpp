@@ -71,6 +71,16 @@ private slots:
         QDir(JXFileManager::instance()->getGpsDir()).removeRecursively();
     }
 
+    void cameraTimeFromTheName()
+    {
+        const QDateTime t(QDate(2019, 5, 23), QTime(14, 30, 5), Qt::UTC);
+        QCOMPARE(KoFileInfoModel::cameraTimeOf("/cards/2019_0523_143005_001A.MP4"), t);
+        QCOMPARE(KoFileInfoModel::cameraTimeOf("20190523143005_01_b.MOV"), t);
+        QVERIFY(!KoFileInfoModel::cameraTimeOf("2019_1332_143005_001A.MP4").isValid());
+        QVERIFY(!KoFileInfoModel::cameraTimeOf("holiday.mp4").isValid());
+        QVERIFY(!KoFileInfoModel::cameraTimeOf("2019_05.mp4").isValid());
+    }
+
     void siblingSearch_data()
     {
         QTest::addColumn<QStringList>("folder");
