@@ -21,6 +21,8 @@ fi
 if [ "${1:-run}" = test ]; then
   packages+=(
     xvfb xauth imagemagick xdotool
+    # end-to-end tests on a desktop: a window manager, xprop to see it is up
+    openbox x11-utils
     libgtest-dev libbenchmark-dev
     mpv
     # checks of the installed desktop entry and AppStream metadata
