@@ -103,35 +103,40 @@ void JXDefaultSettings::setLanguage(int language)
 
 // Baidu for simplified Chinese, Google otherwise; OpenStreetMap, which needs no
 // key, when this build has no key for that service (its page would stay empty).
-static int defaultMapType(int language)
+static KoMapType defaultMapType(int language)
 {
     if (language == 0)
-        return TAVRIN_HAS_BAIDU_MAPS_KEY ? 1 : 2;
-    return TAVRIN_HAS_GOOGLE_MAPS_KEY ? 0 : 2;
+        return TAVRIN_HAS_BAIDU_MAPS_KEY ? KoMapType::Baidu : KoMapType::OpenStreetMap;
+    return TAVRIN_HAS_GOOGLE_MAPS_KEY ? KoMapType::Google : KoMapType::OpenStreetMap;
 }
 
-int JXDefaultSettings::getMapType()
+KoMapType JXDefaultSettings::getMapType()
 {
     if (!m_settings->contains(g_settingKey_mapType))
-        store(g_settingKey_mapType, defaultMapType(getLanguage()));
-    return m_settings->value(g_settingKey_mapType).toInt();
+        store(g_settingKey_mapType, int(defaultMapType(getLanguage())));
+    const int stored = m_settings->value(g_settingKey_mapType).toInt();
+    // Any other stored number shows the Google page, as it always did.
+    return stored == int(KoMapType::Baidu) || stored == int(KoMapType::OpenStreetMap) ? KoMapType(stored)
+                                                                                      : KoMapType::Google;
 }
 
-void JXDefaultSettings::setMapType(int mapType)
+void JXDefaultSettings::setMapType(KoMapType mapType)
 {
-    store(g_settingKey_mapType, mapType);
+    store(g_settingKey_mapType, int(mapType));
 }
 
-int JXDefaultSettings::getSpeedUnit()
+KoSpeedUnit JXDefaultSettings::getSpeedUnit()
 {
     if (!m_settings->contains(g_settingKey_speedUnit))
-        store(g_settingKey_speedUnit, 0);
-    return m_settings->value(g_settingKey_speedUnit).toInt();
+        store(g_settingKey_speedUnit, int(KoSpeedUnit::KilometresPerHour));
+    return m_settings->value(g_settingKey_speedUnit).toInt() == int(KoSpeedUnit::MilesPerHour)
+               ? KoSpeedUnit::MilesPerHour
+               : KoSpeedUnit::KilometresPerHour;
 }
 
-void JXDefaultSettings::setSpeedUnit(int unit)
+void JXDefaultSettings::setSpeedUnit(KoSpeedUnit unit)
 {
-    store(g_settingKey_speedUnit, unit);
+    store(g_settingKey_speedUnit, int(unit));
 }
 
 QString JXDefaultSettings::getSnapDir()

@@ -25,6 +25,22 @@ extern const QString g_settingKey_rightsizes_1;
 extern const QString g_settingKey_screenSplitType;
 extern const QString g_settingKey_videoSolution;
 
+// The map services; the numbers are the stored values and the settings
+// dialog's items.
+enum class KoMapType
+{
+    Google = 0,
+    Baidu = 1,
+    OpenStreetMap = 2
+};
+
+// The speed units; stored as their numbers.
+enum class KoSpeedUnit
+{
+    KilometresPerHour = 0,
+    MilesPerHour = 1
+};
+
 // English name of the system locale's language ("Chinese", "German", ...).
 QString getSystemLanguage();
 
@@ -40,10 +56,10 @@ public:
 
     int getLanguage();
     void setLanguage(int language);
-    int getMapType();
-    void setMapType(int mapType);
-    int getSpeedUnit();
-    void setSpeedUnit(int unit);
+    KoMapType getMapType();
+    void setMapType(KoMapType mapType);
+    KoSpeedUnit getSpeedUnit();
+    void setSpeedUnit(KoSpeedUnit unit);
     QString getSnapDir();
     void setSnapDir(QString dir);
     QString getVideoDir();

@@ -3,15 +3,12 @@
 #include "library/JXTreeItemDelegate.h"
 #include "library/KoFileInfoModel.h"
 
-#include <QDebug>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScrollBar>
 #include <QStandardItemModel>
 
 namespace {
-QPointer<JXDeviceTreeView> s_instance;
 
 const int kRecordingRole = Qt::UserRole + 1;
 
@@ -67,24 +64,17 @@ JXDeviceTreeView::JXDeviceTreeView(QWidget *parent)
             &JXDeviceTreeView::willDeleteFileSignal);
     setItemDelegate(m_delegate);
     verticalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
-    // The background is the view's own, not the viewport's: an opaque
-    // viewport would not be repainted by update() on the view, which is how
-    // the displays ask for a newly written thumbnail to be shown.
+    // The background is the view's own, not the viewport's: update() on the
+    // view then repaints the rows too (a newly written thumbnail shows).
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     viewport()->setAutoFillBackground(false);
     // Rows light up under the mouse; not every style turns hover on for
     // item views by itself.
     viewport()->setAttribute(Qt::WA_Hover);
-    s_instance = this;
 }
 
 JXDeviceTreeView::~JXDeviceTreeView() = default;
-
-JXDeviceTreeView *JXDeviceTreeView::instance()
-{
-    return s_instance.data();
-}
 
 KoFileInfoModel *JXDeviceTreeView::recordingAt(const QModelIndex &index)
 {
@@ -116,7 +106,6 @@ void JXDeviceTreeView::setFileList(const QList<KoFileInfoModel *> &recordings)
 
 void JXDeviceTreeView::mousePressEvent(QMouseEvent *event)
 {
-    qWarning() << "JXDeviceTreeView::mousePressEvent" << 178;
     if (!indexAt(event->pos()).isValid())
         clearSelection();
     QTreeView::mousePressEvent(event);

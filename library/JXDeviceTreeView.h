@@ -19,10 +19,6 @@ public:
     explicit JXDeviceTreeView(QWidget *parent = nullptr);
     ~JXDeviceTreeView() override;
 
-    // The list view of the process, for the video displays that ask it to
-    // repaint after writing a thumbnail; null when none exists.
-    static JXDeviceTreeView *instance();
-
     // Makes the rows mirror `recordings` (in that order), refreshes each
     // recording's listIndex and scrolls a playing row into view.
     void setFileList(const QList<KoFileInfoModel *> &recordings);

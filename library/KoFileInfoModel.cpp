@@ -9,7 +9,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QMutexLocker>
 #include <QStringBuilder>
 
@@ -197,10 +196,7 @@ KoFileInfoModel::KoFileInfoModel(const QString &fileName, const QString &filePat
     m_gpsCachePath += QStringLiteral("_%1.txt").arg(size);
 }
 
-KoFileInfoModel::~KoFileInfoModel()
-{
-    qWarning() << "KoFileInfoModel::~KoFileInfoModel" << 61;
-}
+KoFileInfoModel::~KoFileInfoModel() = default;
 
 QStringList KoFileInfoModel::getBackPath(const QString &path, int *channelIndex)
 {
@@ -265,60 +261,6 @@ QDateTime KoFileInfoModel::cameraTimeOf(const QString &fileName)
         return parseHead(head);
     }
     return QDateTime();
-}
-
-void KoFileInfoModel::groupRecordings(QList<KoFileInfoModel *> &recordings)
-{
-    std::stable_sort(
-        recordings.begin(), recordings.end(),
-        [](const KoFileInfoModel *a, const KoFileInfoModel *b) { return a->m_filePath < b->m_filePath; });
-
-    QHash<QString, KoFileInfoModel *> byChannel[3];
-    for (QHash<QString, KoFileInfoModel *> &map : byChannel)
-        map.reserve(recordings.size());
-    for (KoFileInfoModel *r : qAsConst(recordings)) {
-        if (r->m_channelCount > 0 && r->m_channelIndex >= 1 && r->m_channelIndex <= 3)
-            byChannel[r->m_channelIndex - 1].insert(r->m_filePath, r);
-    }
-
-    // Links are formed afresh. A file whose own search found no sibling does
-    // not undo the links of a group that found it: with names such as
-    // 20190523_143005_01_b.MOV only the "_00" file finds the others.
-    for (KoFileInfoModel *r : qAsConst(recordings)) {
-        r->m_prevRecording = nullptr;
-        r->m_nextRecording = nullptr;
-    }
-
-    for (KoFileInfoModel *m : qAsConst(recordings)) {
-        KoFileInfoModel *members[3] = {nullptr, nullptr, nullptr};
-        if (m->m_channelIndex >= 1 && m->m_channelIndex <= 3)
-            members[m->m_channelIndex - 1] = m;
-        int count = 1;
-        for (int c = 1; c <= 3; ++c) {
-            if (c == m->m_channelIndex)
-                continue;
-            const QHash<QString, KoFileInfoModel *> &map = byChannel[c - 1];
-            KoFileInfoModel *found = map.value(m->m_channelPaths[1]);
-            if (!found)
-                found = map.value(m->m_channelPaths[2]);
-            members[c - 1] = found;
-            if (found)
-                ++count;
-        }
-        if (count < 2)
-            continue;
-
-        KoFileInfoModel *previous = nullptr;
-        for (KoFileInfoModel *member : members) {
-            if (!member)
-                continue;
-            member->m_prevRecording = previous;
-            member->m_nextRecording = nullptr;
-            if (previous)
-                previous->m_nextRecording = member;
-            previous = member;
-        }
-    }
 }
 
 void KoFileInfoModel::loadGPS()

@@ -14,7 +14,7 @@ class KoDirectoryListing;
 class KoGPSModel;
 
 // One channel file of a dash-camera recording: its sibling channel files
-// found by name, its place in the channel group of the file list, its track
+// found by name (KoRecording groups the listed files by them), its track
 // cache and, once loaded, its GPS track with the map point lists and the
 // G-sensor series.
 class KoFileInfoModel : public QObject
@@ -33,11 +33,6 @@ public:
     // channel index (1 to 3) goes to `channelIndex`, which is left untouched
     // when the name carries no channel suffix (the list is then empty).
     static QStringList getBackPath(const QString &path, int *channelIndex);
-
-    // Sorts the recordings by path and links the channel files of each
-    // recording through prevRecording/nextRecording, in channel order. The
-    // result does not depend on the order of the list handed in.
-    static void groupRecordings(QList<KoFileInfoModel *> &recordings);
 
     // The camera's clock at the start of the recording, read from its file
     // name ("2019_0523_143005_001A.MP4" or "20190523143025_00.MOV"), in UTC
@@ -64,10 +59,6 @@ public:
     QFileInfo fileInfo() const { return m_fileInfo; }
     int channelCount() const { return m_channelCount; }
     int channelIndex() const { return m_channelIndex; }
-    KoFileInfoModel *prevRecording() const { return m_prevRecording; }
-    void setPrevRecording(KoFileInfoModel *recording) { m_prevRecording = recording; }
-    KoFileInfoModel *nextRecording() const { return m_nextRecording; }
-    void setNextRecording(KoFileInfoModel *recording) { m_nextRecording = recording; }
 
     // Track fields: valid once gpsLoaded() is true.
     bool gpsLoaded() const { return m_gpsLoaded; }
@@ -115,7 +106,5 @@ private:
     int m_channelCount = 1;
     int m_channelIndex = 0;
     QString m_channelPaths[3];
-    KoFileInfoModel *m_prevRecording = nullptr;
-    KoFileInfoModel *m_nextRecording = nullptr;
     bool m_haisiTrack = false;
 };

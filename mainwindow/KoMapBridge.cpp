@@ -122,16 +122,17 @@ KoMapBridge::KoMapBridge(QWebEngineView *view, QObject *parent)
     connect(view, &QWebEngineView::loadFinished, this, &KoMapBridge::onLoadFinished);
 }
 
-QString KoMapBridge::pageName(int mapType)
+QString KoMapBridge::pageName(KoMapType mapType)
 {
     switch (mapType) {
-    case 1:
+    case KoMapType::Baidu:
         return QStringLiteral("dunmorebd.html");
-    case 2:
+    case KoMapType::OpenStreetMap:
         return QStringLiteral("dunmoreos.html");
-    default:
-        return QStringLiteral("dunmoregg.html");
+    case KoMapType::Google:
+        break;
     }
+    return QStringLiteral("dunmoregg.html");
 }
 
 QString KoMapBridge::pointText(double lng, double lat)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/JXDefaultSettings.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -19,8 +21,8 @@ class KoMapBridge : public QObject
 public:
     explicit KoMapBridge(QWebEngineView *view, QObject *parent = nullptr);
 
-    // Page file of a map type: 1 Baidu, 2 OpenStreetMap, any other Google.
-    static QString pageName(int mapType);
+    // Page file of a map type.
+    static QString pageName(KoMapType mapType);
     // "{lng:%1,lat:%2}", each number with six decimals.
     static QString pointText(double lng, double lat);
     // Whether text is a point list the page may be given (a trailing comma is allowed).

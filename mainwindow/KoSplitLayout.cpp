@@ -11,7 +11,14 @@ QRect alone(const QRect &area, bool keep)
 
 } // namespace
 
-KoSplitLayout::Placement KoSplitLayout::place(int mode, const QRect &area, const std::array<bool, 3> &keep)
+KoSplitLayout::Mode KoSplitLayout::modeFor(int displayCount)
+{
+    if (displayCount >= 3)
+        return Mode::Stacked;
+    return displayCount == 2 ? Mode::SideBySide : Mode::FirstAlone;
+}
+
+KoSplitLayout::Placement KoSplitLayout::place(Mode mode, const QRect &area, const std::array<bool, 3> &keep)
 {
     Placement p;
     const float x = area.x();
@@ -19,7 +26,7 @@ KoSplitLayout::Placement KoSplitLayout::place(int mode, const QRect &area, const
     const float w = area.width();
     const float h = area.height();
     switch (mode) {
-    case 0: {
+    case Mode::Stacked: {
         const float H = h * 2 / 3;
         const float W = keep[0] ? H * 16 / 9 : w;
         p.rects[0] = QRect(int(x + (w - W) / 2), int(y), int(W), int(H));
@@ -29,7 +36,7 @@ KoSplitLayout::Placement KoSplitLayout::place(int mode, const QRect &area, const
         p.visible = {{true, true, true}};
         break;
     }
-    case 1: {
+    case Mode::SideBySide: {
         const float W = w * 0.5f;
         const float H = keep[0] ? W * 9 / 16 : h;
         p.rects[0] = QRect(int(x), int(y + (h - H) / 2), int(W), int(H));
@@ -37,36 +44,38 @@ KoSplitLayout::Placement KoSplitLayout::place(int mode, const QRect &area, const
         p.visible = {{true, true, false}};
         break;
     }
-    case 2:
-    case 3:
-    case 4: {
-        const int shown = mode - 2;
+    case Mode::FirstAlone:
+    case Mode::SecondAlone:
+    case Mode::ThirdAlone: {
+        const int shown = int(mode) - int(Mode::FirstAlone);
         p.rects[shown] = alone(area, keep[shown]);
         p.visible[shown] = true;
         break;
     }
-    default:
-        break;
     }
     return p;
 }
 
-KoSplitLayout::PipeStep KoSplitLayout::nextPipe(int displayCount, int mode, bool keep)
+KoSplitLayout::PipeStep KoSplitLayout::nextPipe(int displayCount, Mode mode, bool keep)
 {
+    // Two displays: side by side, 1 alone, 2 alone. Three: stacked (kept,
+    // then stretched), 1 alone, 2 alone, 3 alone.
     PipeStep step{mode, keep};
+    const int n = int(mode);
     if (displayCount == 2) {
-        step.mode = mode + 1 >= 4 ? 1 : mode + 1;
+        step.mode = Mode(n + 1 > int(Mode::SecondAlone) ? int(Mode::SideBySide) : n + 1);
     } else if (displayCount >= 3) {
-        if (mode == 0 && keep) {
+        if (mode == Mode::Stacked && keep) {
             step.keep = false;
             return step;
         }
         step.keep = true;
-        step.mode = mode + 1;
-        if (step.mode >= 5)
-            step.mode = 0;
-        else if (step.mode == 1)
-            step.mode = 2;
+        if (n + 1 >= kModeCount)
+            step.mode = Mode::Stacked;
+        else if (n + 1 == int(Mode::SideBySide))
+            step.mode = Mode::FirstAlone;
+        else
+            step.mode = Mode(n + 1);
     }
     return step;
 }

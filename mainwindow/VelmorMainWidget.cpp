@@ -1,8 +1,10 @@
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
+#include "app/KoLogging.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/KoAppSettingDialog.h"
@@ -13,7 +15,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDebug>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -21,6 +22,7 @@
 VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     : KoBasicWidget(parent)
     , ui(new Ui_VelmorMainWidget)
+    , m_playlist(std::make_unique<KoPlaylist>())
 {
     ui->setupUi(this);
     // Before the window's own load-finished slot: the bridge learns first that
@@ -48,7 +50,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 
     connectSignals();
-    wireChannelReports();
+    connectSession();
 
     loadMap();
     setPlayControlsEnabled(false);
@@ -68,7 +70,6 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 
     initResizeBorders();
     restorePlaylist();
-    qWarning() << "VelmorMainWidget::VelmorMainWidget" << 167;
 }
 
 // The recordings still listed are not destroyed here: the process ends right
@@ -81,25 +82,11 @@ VelmorMainWidget::~VelmorMainWidget()
 
 void VelmorMainWidget::connectSignals()
 {
-    JXPlayWidget *first = ui->widget_display_1;
-    const QList<JXPlayWidget *> displays = {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3};
-    connect(first, &JXPlayWidget::playStartSignal, this, &VelmorMainWidget::playStartSlot);
-    for (JXPlayWidget *display : displays)
-        connect(display, &JXPlayWidget::updateVideoDurationSignal, this,
-                &VelmorMainWidget::updateVideoDurationSlot);
-    connect(first, &JXPlayWidget::updateVideoProgressSignal, this,
-            &VelmorMainWidget::updateVideoProgressSlot);
-    connect(first, &JXPlayWidget::playEndSignal, this, &VelmorMainWidget::playEndSlot);
-    for (JXPlayWidget *display : displays)
+    for (JXPlayWidget *display : {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3}) {
         connect(display, &JXPlayWidget::enterFullscreenSignal, this,
                 &VelmorMainWidget::on_pushBtn_fullscreen_clicked);
-    for (JXPlayWidget *display : displays)
         connect(display, &JXPlayWidget::showCustomMenuSignal, this, &VelmorMainWidget::showCustomMenuSlot);
-    for (JXPlayWidget *display : displays)
-        connect(display, &JXPlayWidget::playWidgetKeyEventSignal, this,
-                &VelmorMainWidget::playWidgetKeyEventSlot);
-    for (JXPlayWidget *display : displays)
-        connect(display, &JXPlayWidget::changePipeSignal, this, &VelmorMainWidget::on_pushBtn_pipe_clicked);
+    }
     connect(ui->treeView_filelist, &JXDeviceTreeView::willDeleteFileSignal, this,
             &VelmorMainWidget::willDeleteFileSlot);
     connect(m_titleBar, &KoTitleBar::signalShowAppSetting, this, &VelmorMainWidget::showAppSettingSlot);
@@ -135,36 +122,14 @@ void VelmorMainWidget::updateToolTips()
 
 void VelmorMainWidget::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Space:
-        if (m_channelModel1)
-            on_pushBtn_play_clicked();
-        break;
-    case Qt::Key_P:
-        on_pushBtn_pipe_clicked();
-        break;
-    case Qt::Key_Escape:
-        if (m_isFullScreen)
-            setFullScreenMode(false);
-        break;
-    case Qt::Key_Up:
-        on_pushBtn_zoom_out_clicked();
-        break;
-    case Qt::Key_Down:
-        on_pushBtn_zoom_in_clicked();
-        break;
-    default:
-        // Frame steps and speed, as in the displays.
-        playbackKey(event->key());
-        break;
-    }
+    runKeyAction(KoPlaybackKeys::actionFor(event->key(), event->modifiers()));
     event->accept();
 }
 
 void VelmorMainWidget::showCustomMenuSlot(void *data)
 {
     auto *display = static_cast<JXPlayWidget *>(data);
-    if (!display || ui->widget_display_1->fullScreenFlag() || m_playState == 0)
+    if (!display || ui->widget_display_1->fullScreenFlag() || m_session->isStopped())
         return;
     m_contextMenu = new QMenu(display);
     applyMenuStyle(m_contextMenu);
@@ -179,11 +144,10 @@ void VelmorMainWidget::showCustomMenuSlot(void *data)
 
 void VelmorMainWidget::showAppSettingSlot()
 {
-    JXDefaultSettings::instance()->getMapType();
     // The dialog deletes itself when it closes; a change applies at once.
     auto *dialog = new KoAppSettingDialog(
         [this](bool mapChanged) {
-            if (m_playState == 0)
+            if (m_session->isStopped())
                 resetDisplayInfo();
             if (mapChanged)
                 loadMap();
@@ -197,22 +161,19 @@ void VelmorMainWidget::on_pushBtn_setting_clicked()
     showAppSettingSlot();
 }
 
-void VelmorMainWidget::onSplitMoved(int pos, int index)
+void VelmorMainWidget::onSplitMoved(int, int)
 {
-    qWarning() << "VelmorMainWidget::onSplitMoved" << 1688 << pos << index;
     relayout();
 }
 
 void VelmorMainWidget::showEvent(QShowEvent *event)
 {
-    qWarning() << "VelmorMainWidget::showEvent" << 541;
     KoBasicWidget::showEvent(event);
     relayout();
 }
 
 void VelmorMainWidget::changeEvent(QEvent *event)
 {
-    qWarning() << "VelmorMainWidget::changeEvent" << 320 << event->type();
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         updateToolTips();
@@ -222,14 +183,9 @@ void VelmorMainWidget::changeEvent(QEvent *event)
 
 void VelmorMainWidget::doExit()
 {
-    const QList<int> mainSizes = ui->splitter_main->sizes();
-    const QList<int> rightSizes = ui->splitter_right->sizes();
-    qWarning() << "VelmorMainWidget::doExit" << 1196 << mainSizes << "main:" << rightSizes;
-    JXDefaultSettings::instance()->setMainSizes(mainSizes);
-    JXDefaultSettings::instance()->setRightSizes(rightSizes);
-    qWarning() << "VelmorMainWidget::doExit" << 1200 << ".............auto stop is false";
-    m_autoStop = false;
-    stopPlay();
+    JXDefaultSettings::instance()->setMainSizes(ui->splitter_main->sizes());
+    JXDefaultSettings::instance()->setRightSizes(ui->splitter_right->sizes());
+    m_session->stop();
 }
 
 void VelmorMainWidget::willCloseSlot()
@@ -240,8 +196,6 @@ void VelmorMainWidget::willCloseSlot()
 
 void VelmorMainWidget::closeEvent(QCloseEvent *event)
 {
-    qWarning() << "VelmorMainWidget::closeEvent" << 263 << "VelmorMainWidget::closeEvent"
-               << "你是不是也进来两次？";
     doExit();
     event->accept();
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "mainwindow/KoSplitLayout.h"
+#include "playback/KoPlaybackKeys.h"
+#include "playback/KoPlaybackSession.h"
 #include "widgets/KoBasicWidget.h"
 
 #include <QEvent>
 #include <QList>
 #include <QModelIndex>
-#include <QMutex>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -21,6 +23,7 @@ class KoPlayWidgetChannel;
 class KoDirectoryListing;
 class KoFileInfoModel;
 class KoMapBridge;
+class KoPlaylist;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -66,27 +69,29 @@ public:
     void openPaths(const QStringList &paths);
     static bool isVideoPath(const QString &path);
     static QStringList droppedVideoPaths(const QMimeData *mime);
-    const QList<KoFileInfoModel *> &fileModels() const { return m_fileModels; }
+    const QList<KoFileInfoModel *> &fileModels() const;
+    const KoPlaylist &playlist() const { return *m_playlist; }
 
-    // Playback (VelmorMainWidgetPlayback.cpp).
-    void autoPlayFile(KoFileInfoModel *model);
-    void playSelectFile(QString path);
+    // Playback (VelmorMainWidgetPlayback.cpp): the session plays, the window
+    // shows it.
+    KoPlaybackSession *session() const { return m_session.get(); }
+    void playSelectFile(const QString &path);
     void pauseAll();
-    void resumeAll();
-    KoFileInfoModel *findNextRecording(bool wrap);
-    void setPlayControlsEnabled(bool enabled);
-    int playState() const { return m_playState; }
-    KoFileInfoModel *channelModel(int display) const;
-    KoChannelSync *channelSync() const { return m_sync; }
-    double playbackSpeed() const;
+    KoPlaybackSession::State playState() const { return m_session->state(); }
+    KoFileInfoModel *channelModel(int display) const { return m_session->model(display); }
+    KoChannelSync *channelSync() const { return m_session->sync(); }
+    double playbackSpeed() const { return m_session->speed(); }
     JXPlayWidget *display(int index) const;
+    // What a playback key does, wherever it was pressed.
+    void runKeyAction(KoPlaybackKeys::Action action);
 
     // Layout (VelmorMainWidgetLayout.cpp).
     void setFullScreenMode(bool on);
     void layoutDisplays(int x, int y, int w, int h);
     void setKeepVideoAspect(bool keep);
-    int splitMode() const { return m_splitMode; }
-    int displayCount() const { return m_displayCount; }
+    KoSplitLayout::Mode splitMode() const { return m_splitMode; }
+    // Displays in use: 1 while stopped.
+    int displayCount() const { return qMax(1, m_session->displayCount()); }
     bool isFullScreenMode() const { return m_isFullScreen; }
 
     // Track display (VelmorMainWidgetTrack.cpp).
@@ -101,7 +106,6 @@ public:
 public slots:
     void playStartSlot();
     void stopPlay();
-    void autoPlayNext(KoFileInfoModel *fileModel);
     void updateProgress(int index);
     void willDeleteFileSlot(QModelIndex index);
     void showAppSettingSlot();
@@ -110,15 +114,12 @@ public slots:
     void willCloseSlot();
     void showCustomMenuSlot(void *data);
     void keepVideoAspectSlot();
-    void onStopPlay();
     void onSplitMoved(int pos, int index);
     void slotLoadFinished(QString url, QString html);
     void slotLoadError();
     void onSaved(QString path);
-    void updateVideoDurationSlot(float duration);
+    void updateVideoDurationSlot(double duration);
     void updateVideoProgressSlot(float progress);
-    void playEndSlot();
-    void playWidgetKeyEventSlot(int key);
     void on_pushBtn_open_dir_clicked();
     void on_treeView_filelist_doubleClicked(QModelIndex index);
     void on_pushBtn_zoom_in_clicked();
@@ -162,7 +163,6 @@ private:
 
     // Playlist helpers (VelmorMainWidgetPlaylist.cpp).
     void addFiles(const QStringList &paths, KoDirectoryListing *listing);
-    void restorePlayingMarks();
     static bool hasVideoSuffix(const QString &path);
     static QStringList videoSuffixes();
     static QStringList videoFilesIn(const QString &folder);
@@ -175,16 +175,15 @@ private:
     void restoreBandCursor();
 
     // Playback helpers (VelmorMainWidgetPlayback.cpp).
-    void wireChannelReports();
-    void stepRecording(bool forward);
+    void connectSession();
+    void recordingLoadedSlot();
+    void sessionStoppedSlot();
+    void playStateChangedSlot(KoPlaybackSession::State state);
+    void setPlayControlsEnabled(bool enabled);
     void seekAll(int seconds);
-    void channelEnded(int k);
-    void channelFailed(int k);
     void showChannelFailure(int k);
     void hideChannelFailure(int k);
-    // Frame steps and speed keys; false for other keys.
-    bool playbackKey(int key);
-    void setPlaybackSpeed(double speed);
+    void showSpeed(double speed);
     void showFileListMenu(const QPoint &pos);
     // The program's menu style sheet added to `menu` (left as it is when the
     // resource is missing).
@@ -193,30 +192,21 @@ private:
     std::unique_ptr<Ui_VelmorMainWidget> ui;
     bool m_isFullScreen = false;
     QRect m_restoreRect;
-    QList<KoFileInfoModel *> m_fileModels;
-    KoFileInfoModel *m_channelModel1 = nullptr;
-    KoFileInfoModel *m_channelModel2 = nullptr;
-    KoFileInfoModel *m_channelModel3 = nullptr;
-    int m_displayCount = 1;
-    int m_splitMode = 1;
+    std::unique_ptr<KoPlaylist> m_playlist;
+    // The displays as channels of the session; children of the window,
+    // destroyed after the session (which unhooks itself from them).
+    std::array<KoPlayWidgetChannel *, 3> m_channels{};
+    std::unique_ptr<KoPlaybackSession> m_session;
+    KoSplitLayout::Mode m_splitMode = KoSplitLayout::Mode::SideBySide;
     // Restored by un-muting when mute was never switched on (a stored volume
     // of 0 starts the window muted).
     int m_savedVolume = 100;
     bool m_sliderPressed = false;
-    int m_playState = 0;
-    bool m_autoStop = true;
-    QMutex m_playMutex;
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
-    // Channels of the playing recording that cannot be played, and the
-    // covers shown in their displays.
-    std::array<bool, 3> m_channelFailed{};
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
-    // Keeps displays 2 and 3 on display 1 while a recording plays.
-    // Its base speed is the playback speed of every channel.
-    KoChannelSync *m_sync = nullptr;
-    std::array<KoPlayWidgetChannel *, 3> m_syncChannels{};
+    // The covers shown in the displays of channels that cannot be played.
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;

@@ -4,12 +4,12 @@
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
+#include "app/KoLogging.h"
 #include "mainwindow/KoResizeBand.h"
 #include "mainwindow/KoSplitLayout.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/KoTitleBar.h"
 
-#include <QDebug>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
@@ -19,6 +19,29 @@
 #include <windows.h>
 #include <windowsx.h>
 #endif
+
+namespace {
+
+// The window's frame around its content, in pixels.
+constexpr int kContentMargin = 2;       // left, right and below the title strip
+constexpr int kContentBottomMargin = 3; // below the content
+// The dark backgrounds of the transport and file-list button strips stop
+// short of the strip's right edge by this much.
+constexpr int kStripBackgroundInset = 4;
+// The file-list buttons leave this much of their strip free.
+constexpr int kFileControlsInset = 18;
+// The file list's frame: its top and bottom shadows and its content's place
+// inside it.
+constexpr int kListShadowHeight = 9;
+constexpr int kListContentLeft = 7;
+constexpr int kListContentTop = 2;
+constexpr int kListContentInset = 15; // width and height less than the frame's
+// The line between the map and the file list: left of the map's edge and
+// below its bottom.
+constexpr int kRightSplitLeft = 2;
+constexpr int kRightSplitDown = 4;
+
+} // namespace
 
 void VelmorMainWidget::resizeEvent(QResizeEvent *)
 {
@@ -33,8 +56,8 @@ void VelmorMainWidget::relayout()
     f.widget_navigate->setGeometry(0, 0, w, f.widget_navigate->height());
     if (m_titleBar && m_titleBar->width() != w)
         m_titleBar->setFixedWidth(w);
-    const int top = f.widget_navigate->height() + 2;
-    qWarning() << "VelmorMainWidget::resizeEvent" << 500 << "is full screen " << isFullScreen();
+    const int top = f.widget_navigate->height() + kContentMargin;
+    const int contentHeight = h - kContentBottomMargin - top;
 
     if (m_isFullScreen) {
         layoutDisplays(0, 0, w, h);
@@ -42,36 +65,37 @@ void VelmorMainWidget::relayout()
         return;
     }
 
-    f.splitter_main->setGeometry(2, top, w - 4, h - 3 - top);
+    f.splitter_main->setGeometry(kContentMargin, top, w - 2 * kContentMargin, contentHeight);
     f.splitter_right->setGeometry(0, 0, f.widget_right->width(), f.widget_right->height());
 
     QWidget *status = f.widget_status;
-    f.label_status_bg->setGeometry(0, 0, status->width() - 4, status->height());
+    f.label_status_bg->setGeometry(0, 0, status->width() - kStripBackgroundInset, status->height());
     f.widget_speed_control->setGeometry(0, 0, status->width(), status->height());
     f.widget_speed_control->move((status->width() - f.widget_speed_control->width()) / 2, 0);
 
     QWidget *control = f.widget_control;
-    f.label_control_bg->setGeometry(0, 0, control->width() - 4, control->height());
-    f.widget_file_control->setGeometry(0, 0, control->width() - 18, control->height());
+    f.label_control_bg->setGeometry(0, 0, control->width() - kStripBackgroundInset, control->height());
+    f.widget_file_control->setGeometry(0, 0, control->width() - kFileControlsInset, control->height());
     f.widget_file_control->move((control->width() - f.widget_file_control->width()) / 2, 0);
 
     const int listW = f.widget_filelist_bg->width();
     const int listH = f.widget_filelist_bg->height();
-    f.label_file_shadow_top->setGeometry(0, 0, listW, 9);
-    f.label_file_shadow_bottom->setGeometry(0, listH - 9, listW, 9);
+    f.label_file_shadow_top->setGeometry(0, 0, listW, kListShadowHeight);
+    f.label_file_shadow_bottom->setGeometry(0, listH - kListShadowHeight, listW, kListShadowHeight);
     f.label_file_shadow_center->setGeometry(0, f.label_file_shadow_top->geometry().bottom() + 1, listW,
-                                            listH - 18);
-    f.widget_filelist_content->setGeometry(7, 2, listW - 15, listH - 15);
+                                            listH - 2 * kListShadowHeight);
+    f.widget_filelist_content->setGeometry(kListContentLeft, kListContentTop, listW - kListContentInset,
+                                           listH - kListContentInset);
 
     const QRect video(f.widget_dispMan->mapTo(this, QPoint(0, 0)), f.widget_dispMan->size());
     layoutDisplays(video.x(), video.y(), video.width(), video.height());
     f.widget_display_cover->setGeometry(video);
-    qWarning() << "VelmorMainWidget::resizeEvent" << 526 << f.widget_display_cover->geometry();
 
     const int splitX = f.widget_left->mapTo(this, f.widget_left->rect().topRight()).x();
-    f.label_main_split->setGeometry(splitX, top, 1, h - 3 - top);
+    f.label_main_split->setGeometry(splitX, top, 1, contentHeight);
     const QPoint mapCorner = f.widget_map->mapTo(this, f.widget_map->rect().bottomLeft());
-    f.label_right_split->setGeometry(mapCorner.x() - 2, mapCorner.y() + 4, f.widget_right->width(), 1);
+    f.label_right_split->setGeometry(mapCorner.x() - kRightSplitLeft, mapCorner.y() + kRightSplitDown,
+                                     f.widget_right->width(), 1);
 }
 
 void VelmorMainWidget::layoutDisplays(int x, int y, int w, int h)
@@ -86,7 +110,7 @@ void VelmorMainWidget::layoutDisplays(int x, int y, int w, int h)
             displays[i]->setVisible(placement.visible[i]);
     }
 
-    if (m_displayCount <= 1) {
+    if (displayCount() <= 1) {
         displays[0]->setGeometry(x, y, w, h);
         for (int i = 1; i < 3; ++i) {
             if (displays[i]->isVisibleTo(this))
@@ -104,10 +128,10 @@ void VelmorMainWidget::layoutDisplays(int x, int y, int w, int h)
 
 void VelmorMainWidget::on_pushBtn_pipe_clicked()
 {
-    if (m_playState == 0 || m_displayCount == 1)
+    if (m_session->isStopped() || displayCount() == 1)
         return;
     const bool keep = ui->widget_display_1->keepRatio();
-    const KoSplitLayout::PipeStep step = KoSplitLayout::nextPipe(m_displayCount, m_splitMode, keep);
+    const KoSplitLayout::PipeStep step = KoSplitLayout::nextPipe(displayCount(), m_splitMode, keep);
     if (step.keep != keep)
         setKeepVideoAspect(step.keep);
     m_splitMode = step.mode;
@@ -143,16 +167,14 @@ void VelmorMainWidget::setFullScreenMode(bool on)
     const QList<JXPlayWidget *> displays = {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3};
 
     if (on) {
-        if (m_playState != 2)
+        if (m_session->state() != KoPlaybackSession::State::Playing)
             return;
-        qWarning() << "11111restore rect is " << geometry();
         m_isFullScreen = true;
         for (JXPlayWidget *display : displays)
             display->setFullScreenFlag(true);
         for (QWidget *w : chrome)
             w->hide();
         m_restoreRect = geometry();
-        qWarning() << "restore rect is " << m_restoreRect;
         restoreBandCursor();
         if (const QScreen *screen = QGuiApplication::primaryScreen()) {
             const QRect available = screen->availableGeometry();
@@ -166,7 +188,6 @@ void VelmorMainWidget::setFullScreenMode(bool on)
         display->setFullScreenFlag(false);
     for (QWidget *w : chrome)
         w->show();
-    qWarning() << "....restore rect is " << m_restoreRect;
     if (!m_restoreRect.isNull())
         setGeometry(m_restoreRect);
     relayout();

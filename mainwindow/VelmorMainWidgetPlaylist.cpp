@@ -5,87 +5,53 @@
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
+#include "app/KoLogging.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoPlaylist.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHash>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSet>
 #include <QUrl>
 
 void VelmorMainWidget::addFilePath(const QString &path, KoDirectoryListing *listing)
 {
-    const QFileInfo info(path);
-    qWarning() << "VelmorMainWidget::addFilePath" << 1222 << path << info.fileName()
-               << info.absoluteFilePath();
-    auto *recording = new KoFileInfoModel(info.fileName(), info.absoluteFilePath(), nullptr, listing);
-    bool matched = false;
-    for (KoFileInfoModel *listed : qAsConst(m_fileModels)) {
-        if (listed->filePath() == recording->filePath())
-            matched = true;
-        else
-            listed->setPlaying(false);
-    }
-    if (matched)
-        delete recording;
-    else
-        m_fileModels.append(recording);
+    qCInfo(lcLibrary).noquote() << "adding" << path;
+    m_playlist->findOrAdd(path, listing);
 }
 
-// addFilePath for many files, with the same outcome: a path already listed
-// (or met earlier in the batch) is not added again, and the playing marks end
-// as the single adds leave them. The duplicate test goes through an index
-// instead of walking the list for every file, and the marks are settled once.
+// A path already listed (or met earlier in the batch) is not added again.
 void VelmorMainWidget::addFiles(const QStringList &paths, KoDirectoryListing *listing)
 {
     if (paths.isEmpty())
         return;
-    QHash<QString, KoFileInfoModel *> listed;
-    listed.reserve(m_fileModels.size() + paths.size());
-    for (KoFileInfoModel *recording : qAsConst(m_fileModels))
-        listed.insert(recording->filePath(), recording);
+    // One line for the batch: thousands of files make thousands of lines.
+    qCInfo(lcLibrary).noquote() << "adding" << paths.size() << "files from" << paths.first() << "to"
+                                << paths.last();
+    m_playlist->addAll(paths, listing);
+}
 
-    // One log line for the batch: thousands of files make thousands of lines.
-    qWarning() << "VelmorMainWidget::addFilePath" << 1222 << paths.size() << "files from" << paths.first()
-               << "to" << paths.last();
-    QSet<QString> added;
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        auto *recording = new KoFileInfoModel(info.fileName(), info.absoluteFilePath(), nullptr, listing);
-        added.insert(recording->filePath());
-        if (listed.contains(recording->filePath())) {
-            delete recording;
-            continue;
-        }
-        listed.insert(recording->filePath(), recording);
-        m_fileModels.append(recording);
-    }
-    // An entry keeps its mark only when every file of the batch was that entry.
-    const QString only = added.size() == 1 ? *added.cbegin() : QString();
-    for (KoFileInfoModel *recording : qAsConst(m_fileModels)) {
-        if (only.isEmpty() || recording->filePath() != only)
-            recording->setPlaying(false);
-    }
+const QList<KoFileInfoModel *> &VelmorMainWidget::fileModels() const
+{
+    return m_playlist->files();
 }
 
 void VelmorMainWidget::refreshFileList()
 {
-    KoFileInfoModel::groupRecordings(m_fileModels);
+    m_playlist->regroup();
     QStringList paths;
-    paths.reserve(m_fileModels.size());
-    for (const KoFileInfoModel *recording : qAsConst(m_fileModels))
-        paths.append(recording->filePath());
+    paths.reserve(m_playlist->size());
+    for (const KoFileInfoModel *file : m_playlist->files())
+        paths.append(file->filePath());
     JXDefaultSettings::instance()->setLastFileList(paths);
-    ui->treeView_filelist->setFileList(m_fileModels);
+    ui->treeView_filelist->setFileList(m_playlist->files());
 }
 
 bool VelmorMainWidget::hasVideoSuffix(const QString &path)
@@ -102,7 +68,6 @@ QStringList VelmorMainWidget::videoSuffixes()
 QStringList VelmorMainWidget::videoFilesIn(const QString &folder)
 {
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files);
-    qWarning() << "VelmorMainWidget::on_pushBtn_add_dir_clicked" << 1803 << entries.size();
     const QStringList suffixes = videoSuffixes();
     QStringList kept;
     for (const QFileInfo &entry : entries) {
@@ -138,10 +103,8 @@ void VelmorMainWidget::addChosenFiles(const QStringList &files)
 void VelmorMainWidget::on_pushBtn_add_dir_clicked()
 {
     const QString dir = JXDefaultSettings::instance()->getVideoDir();
-    qWarning() << "VelmorMainWidget::on_pushBtn_add_dir_clicked" << 1790 << dir;
     const QString folder =
         QFileDialog::getExistingDirectory(this, tr("打开文件夹"), dir, QFileDialog::ShowDirsOnly);
-    qWarning() << "VelmorMainWidget::on_pushBtn_add_dir_clicked" << 1793 << folder;
     if (folder.isEmpty())
         return;
     addChosenFolder(folder);
@@ -156,17 +119,6 @@ void VelmorMainWidget::addChosenFolder(const QString &folder)
     KoDirectoryListing listing;
     addFiles(kept, &listing);
     refreshFileList();
-    restorePlayingMarks();
-}
-
-// The recordings loaded in the displays lose their marks to an add; they get
-// them back when nothing new starts playing.
-void VelmorMainWidget::restorePlayingMarks()
-{
-    if (m_channelModel1)
-        m_channelModel1->setPlaying(true);
-    if (m_channelModel2)
-        m_channelModel2->setPlaying(true);
 }
 
 void VelmorMainWidget::openPaths(const QStringList &paths)
@@ -180,9 +132,9 @@ void VelmorMainWidget::openPaths(const QStringList &paths)
             fromFolders += videoFilesIn(info.absoluteFilePath());
             lastFolder = info.absoluteFilePath();
         } else if (!info.exists()) {
-            qWarning() << "VelmorMainWidget::openPaths" << __LINE__ << "no such file" << path;
+            qCInfo(lcLibrary).noquote() << "skipped, no such file:" << path;
         } else if (!hasVideoSuffix(path)) {
-            qWarning() << "VelmorMainWidget::openPaths" << __LINE__ << "not a recording" << path;
+            qCInfo(lcLibrary).noquote() << "skipped, not a recording:" << path;
         } else {
             files.append(info.absoluteFilePath());
         }
@@ -195,10 +147,8 @@ void VelmorMainWidget::openPaths(const QStringList &paths)
     KoDirectoryListing listing;
     addFiles(fromFolders + files, &listing);
     refreshFileList();
-    if (files.isEmpty()) {
-        restorePlayingMarks();
+    if (files.isEmpty())
         return;
-    }
     playSelectFile(files.first());
     JXDefaultSettings::instance()->setVideoDir(QFileInfo(files.first()).dir().absolutePath());
 }
@@ -212,7 +162,7 @@ void VelmorMainWidget::restorePlaylist()
             existing.append(path);
     }
     addFiles(existing, &listing);
-    if (!m_fileModels.isEmpty())
+    if (!m_playlist->isEmpty())
         refreshFileList();
 }
 
@@ -239,7 +189,6 @@ QStringList VelmorMainWidget::droppedVideoPaths(const QMimeData *mime)
 
 void VelmorMainWidget::dragEnterEvent(QDragEnterEvent *event)
 {
-    qWarning() << "VelmorMainWidget::dragEnterEvent" << 292 << event->mimeData()->urls();
     if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")) &&
         !droppedVideoPaths(event->mimeData()).isEmpty())
         event->acceptProposedAction();
@@ -249,7 +198,6 @@ void VelmorMainWidget::dragEnterEvent(QDragEnterEvent *event)
 
 void VelmorMainWidget::dropEvent(QDropEvent *event)
 {
-    qWarning() << "VelmorMainWidget::dropEvent" << 306 << event->mimeData()->urls();
     const QStringList paths = droppedVideoPaths(event->mimeData());
     if (paths.isEmpty())
         return;
@@ -261,33 +209,21 @@ void VelmorMainWidget::dropEvent(QDropEvent *event)
 
 void VelmorMainWidget::on_pushBtn_clear_list_clicked()
 {
-    if (m_fileModels.isEmpty())
+    if (m_playlist->isEmpty())
         return;
     if (JXAlertDialog::question(this, tr("提示"), tr("确定要清空文件列表？")) != QMessageBox::Ok)
         return;
-    if (m_channelModel1) {
-        qWarning() << "VelmorMainWidget::on_pushBtn_clear_list_clicked" << 1839
-                   << ".............auto stop is false";
-        m_autoStop = false;
-        stopPlay();
-    }
+    m_session->stop();
     ui->widget_draw_gsensor->setModel(nullptr);
-    qDeleteAll(m_fileModels);
-    m_fileModels.clear();
+    m_playlist->clear();
     refreshFileList();
 }
 
 void VelmorMainWidget::on_treeView_filelist_doubleClicked(QModelIndex index)
 {
     KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
-    if (!recording || recording == m_channelModel1)
-        return;
-    qWarning() << "VelmorMainWidget::on_treeView_filelist_doubleClicked" << 1271
-               << ".............auto stop is false";
-    m_autoStop = false;
-    stopPlay();
-    autoPlayFile(recording);
-    ui->treeView_filelist->setFileList(m_fileModels);
+    if (recording && recording != channelModel(1))
+        m_session->play(recording);
 }
 
 void VelmorMainWidget::willDeleteFileSlot(QModelIndex index)
@@ -297,18 +233,10 @@ void VelmorMainWidget::willDeleteFileSlot(QModelIndex index)
     KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
     if (!recording)
         return;
-    if (recording == m_channelModel1 || recording == m_channelModel2 || recording == m_channelModel3) {
-        qWarning() << "VelmorMainWidget::willDeleteFileSlot" << 676 << ".............auto stop is false";
-        m_autoStop = false;
-        stopPlay();
-    }
+    if (m_session->recording().contains(recording->filePath()))
+        m_session->stop();
     if (ui->widget_draw_gsensor->model() == recording)
         ui->widget_draw_gsensor->setModel(nullptr);
-    if (KoFileInfoModel *prev = recording->prevRecording())
-        prev->setNextRecording(nullptr);
-    if (KoFileInfoModel *next = recording->nextRecording())
-        next->setPrevRecording(nullptr);
-    m_fileModels.removeOne(recording);
-    delete recording;
+    m_playlist->remove(recording);
     refreshFileList();
 }

@@ -3,6 +3,7 @@
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
+#include "app/KoLogging.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
@@ -13,9 +14,7 @@
 #include "widgets/KoGsensorWidget.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QSignalBlocker>
 
 #include <cmath>
@@ -24,8 +23,9 @@ namespace {
 
 QString unitText()
 {
-    return JXDefaultSettings::instance()->getSpeedUnit() == 1 ? QStringLiteral("MPH")
-                                                              : QStringLiteral("KM/H");
+    return JXDefaultSettings::instance()->getSpeedUnit() == KoSpeedUnit::MilesPerHour
+               ? QStringLiteral("MPH")
+               : QStringLiteral("KM/H");
 }
 
 } // namespace
@@ -34,7 +34,7 @@ void VelmorMainWidget::loadMap()
 {
     const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                          KoMapBridge::pageName(JXDefaultSettings::instance()->getMapType());
-    qWarning() << "VelmorMainWidget::loadMap" << 1148 << path;
+    qCDebug(lcMap).noquote() << "loading the map page" << path;
     if (m_mapBridge)
         m_mapBridge->load(QFileInfo(path).absoluteFilePath());
 }
@@ -49,29 +49,29 @@ void VelmorMainWidget::slotLoadFinished(QString url, QString html)
 {
     Q_UNUSED(url);
     Q_UNUSED(html);
-    qWarning() << "VelmorMainWidget::slotLoadFinished" << 1705 << "load map result ok";
     showTrackLine();
 }
 
 void VelmorMainWidget::slotLoadError()
 {
-    qWarning() << "VelmorMainWidget::slotLoadError" << 1712 << "load map result Error";
+    qCInfo(lcMap) << "the map page could not be loaded";
 }
 
 void VelmorMainWidget::showTrackLine()
 {
-    if (m_channelModel1 == nullptr || m_mapBridge == nullptr)
+    const KoFileInfoModel *m = channelModel(1);
+    if (m == nullptr || m_mapBridge == nullptr)
         return;
     QString points;
     switch (JXDefaultSettings::instance()->getMapType()) {
-    case 1:
-        points = m_channelModel1->mapPointsBd();
+    case KoMapType::Baidu:
+        points = m->mapPointsBd();
         break;
-    case 2:
-        points = m_channelModel1->mapPointsWgs2();
+    case KoMapType::OpenStreetMap:
+        points = m->mapPointsWgs2();
         break;
-    default:
-        points = m_channelModel1->mapPointsWgs();
+    case KoMapType::Google:
+        points = m->mapPointsWgs();
         break;
     }
     // A recording without a track leaves the map empty.
@@ -83,19 +83,19 @@ void VelmorMainWidget::showTrackLine()
 
 void VelmorMainWidget::updateProgress(int index)
 {
-    QMutexLocker lock(&m_playMutex);
-    if (m_channelModel1 == nullptr || index < 0 || index >= m_channelModel1->gpsSamples().size())
+    const KoFileInfoModel *m = channelModel(1);
+    if (m == nullptr || index < 0 || index >= m->gpsSamples().size())
         return;
-    const KoGPSModel *s = m_channelModel1->gpsSamples().at(index);
+    const KoGPSModel *s = m->gpsSamples().at(index);
     ui->widget_draw_gsensor->setCurrentIndex(index);
     ui->label_gsensor_x->setText(QStringLiteral("X: %1").arg(s->gForceX(), 0, 'f', 4));
     ui->label_gsensor_y->setText(QStringLiteral("Y: %1").arg(s->gForceY(), 0, 'f', 4));
     ui->label_gsensor_z->setText(QStringLiteral("Z: %1").arg(s->gForceZ(), 0, 'f', 4));
-    const bool mph = JXDefaultSettings::instance()->getSpeedUnit() == 1;
+    const bool mph = JXDefaultSettings::instance()->getSpeedUnit() == KoSpeedUnit::MilesPerHour;
     const QString unit = unitText();
     ui->label_altitude_value->setText(QString::number(s->altitude, 'f', 1));
     if (s->status == 'A') {
-        const bool bd = JXDefaultSettings::instance()->getMapType() == 1;
+        const bool bd = JXDefaultSettings::instance()->getMapType() == KoMapType::Baidu;
         const double lng = bd ? s->longitude : s->wgsLongitude;
         const double lat = bd ? s->latitude : s->wgsLatitude;
         ui->label_lng->setText(QString::number(std::fabs(lng), 'f', 6) + QLatin1Char(s->lngHemisphere));
@@ -117,14 +117,15 @@ void VelmorMainWidget::updateProgress(int index)
 
 void VelmorMainWidget::updateVideoProgressSlot(float progress)
 {
-    if (m_channelModel1 == nullptr)
+    const KoFileInfoModel *m = channelModel(1);
+    if (m == nullptr)
         return;
     const int current = int(progress + 0.5f);
     // The engine reports every frame; what is shown changes once a second.
     if (current == m_shownSecond)
         return;
     m_shownSecond = current;
-    const int total = int(m_channelModel1->videoDuration());
+    const int total = int(m->videoDuration());
     // While the user holds the handle the slider is theirs: a report would
     // pull it back and seek every display to where the video was.
     if (!m_sliderPressed)
@@ -153,8 +154,7 @@ void VelmorMainWidget::resetDisplayInfo()
     ui->label_gsensor_x->setText(QStringLiteral("X: 0"));
     ui->label_gsensor_y->setText(QStringLiteral("Y: 0"));
     ui->label_gsensor_z->setText(QStringLiteral("Z: 0"));
-    // Not a user's move: no seek, and no second take of the play mutex from
-    // inside stopPlay.
+    // Not a user's move: no seek.
     const QSignalBlocker block(ui->horizontalSlider_progress);
     ui->horizontalSlider_progress->setValue(0);
 }

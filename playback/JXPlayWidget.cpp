@@ -1,9 +1,9 @@
 #include "playback/JXPlayWidget.h"
 
-#include "library/JXDeviceTreeView.h"
+#include "app/KoLogging.h"
+#include "playback/KoPlaybackKeys.h"
 #include "playback/PlayLabel.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -12,6 +12,16 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
+
+namespace {
+
+// The zoom badge: its size and its distance from the lower right corner.
+constexpr int kBadgeWidth = 29;
+constexpr int kBadgeHeight = 25;
+constexpr int kBadgeRightMargin = 10;
+constexpr int kBadgeBottomMargin = 10;
+
+} // namespace
 
 // The display's child widgets, built in code.
 struct Ui_JXPlayWidget
@@ -84,7 +94,6 @@ JXPlayWidget::JXPlayWidget(QWidget *parent)
     connect(m_playLabel, SIGNAL(sigPlayFinish()), this, SLOT(slotPlayEnd()));
     connect(m_playLabel, SIGNAL(sigPlaybackRestart()), this, SLOT(slotPlaybackRestart()));
     connect(m_playLabel, SIGNAL(sigShotFinished(QString, bool)), this, SLOT(slotShotFinished(QString, bool)));
-    connect(m_playLabel, SIGNAL(sigCommandReplay()), this, SLOT(slogCommandReplay()));
 }
 
 JXPlayWidget::~JXPlayWidget()
@@ -142,7 +151,6 @@ void JXPlayWidget::setFullScreenFlag(bool on)
 
 void JXPlayWidget::startVideo()
 {
-    qWarning() << "JXPlayWidget::startVideo" << 211;
     show();
     m_state = 1;
 }
@@ -150,7 +158,6 @@ void JXPlayWidget::startVideo()
 void JXPlayWidget::stopVideo()
 {
     m_playLabel->on_file_close();
-    qWarning() << "JXPlayWidget::stopVideo" << 223;
     m_previewPath.clear();
     m_state = 0;
     resetZoomIndicator();
@@ -208,7 +215,6 @@ void JXPlayWidget::on_pushBtn_zoomAdd_clicked()
 
 void JXPlayWidget::on_pushBtn_zoomMin_clicked()
 {
-    qWarning() << "JXPlayWidget::on_pushBtn_zoomMin_clicked" << 319;
     if (m_state != 1)
         return;
     if (m_playLabel->on_file_zoom_out())
@@ -242,16 +248,12 @@ void JXPlayWidget::slotShotFinished(QString filepath, bool ok)
     const QString target = m_previewTarget;
     m_previewShot.clear();
     m_previewTarget.clear();
-    if (ok && !QFile::exists(target) && QFile::rename(filepath, target))
+    if (ok && !QFile::exists(target) && QFile::rename(filepath, target)) {
+        emit previewSaved(target);
         return;
-    qWarning() << "JXPlayWidget::slotShotFinished" << __LINE__ << ok << target;
+    }
+    qCDebug(lcPlayback) << "preview not kept:" << target << (ok ? "already there" : "not written");
     QFile::remove(filepath);
-}
-
-void JXPlayWidget::slogCommandReplay()
-{
-    if (JXDeviceTreeView *view = JXDeviceTreeView::instance())
-        view->update();
 }
 
 void JXPlayWidget::on_JXPlayWidget_customContextMenuRequested(QPoint pos)
@@ -275,25 +277,10 @@ void JXPlayWidget::slotPlayEnd()
     emit playEndSignal();
 }
 
-void JXPlayWidget::mousePressEvent(QMouseEvent *event)
-{
-    qWarning() << "JXPlayWidget::mousePressEvent" << event->button();
-    QWidget::mousePressEvent(event);
-}
-
-void JXPlayWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    qWarning() << "JXPlayWidget::mouseReleaseEvent" << event->button();
-    QWidget::mouseReleaseEvent(event);
-}
-
 void JXPlayWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::LeftButton) {
-        qWarning() << "JXPlayWidget::mouseDoubleClickEvent"
-                   << "left";
+    if (event->buttons() == Qt::LeftButton)
         emit enterFullscreenSignal();
-    }
 }
 
 void JXPlayWidget::mouseMoveEvent(QMouseEvent *event)
@@ -306,7 +293,6 @@ void JXPlayWidget::wheelEvent(QWheelEvent *event)
     // One wheel event is one step, whatever its size.
     const QPoint angle = event->angleDelta();
     const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    qWarning() << "is whell event" << delta;
     if (m_state != 1)
         return;
     if (delta > 0)
@@ -317,32 +303,15 @@ void JXPlayWidget::wheelEvent(QWheelEvent *event)
 
 void JXPlayWidget::keyPressEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    qWarning() << "key is" << key;
-    switch (key) {
-    case Qt::Key_Escape:
-        if (m_fullScreen)
-            emit enterFullscreenSignal();
-        break;
-    case Qt::Key_Space:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-    // Frame step and playback speed.
-    case Qt::Key_Period:
-    case Qt::Key_Comma:
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BracketRight:
-    case Qt::Key_Backspace:
-        emit playWidgetKeyEventSignal(key);
-        break;
-    case Qt::Key_P:
-        emit changePipeSignal();
-        break;
-    default:
-        break;
+    // The window runs the playback keys; Escape only means something here
+    // in full screen.
+    const KoPlaybackKeys::Action action = KoPlaybackKeys::actionFor(event->key(), event->modifiers());
+    if (action == KoPlaybackKeys::Action::None ||
+        (action == KoPlaybackKeys::Action::LeaveFullScreen && !m_fullScreen)) {
+        QWidget::keyPressEvent(event);
+        return;
     }
+    emit playWidgetKeyEventSignal(event->key(), event->modifiers());
 }
 
 void JXPlayWidget::resizeEvent(QResizeEvent *event)
@@ -353,5 +322,6 @@ void JXPlayWidget::resizeEvent(QResizeEvent *event)
     const int w = width();
     const int h = height();
     form->label_play->setGeometry(0, 0, w, h);
-    form->widget_zoom->setGeometry(w - 39, h - 35, 29, 25);
+    form->widget_zoom->setGeometry(w - kBadgeWidth - kBadgeRightMargin, h - kBadgeHeight - kBadgeBottomMargin,
+                                   kBadgeWidth, kBadgeHeight);
 }

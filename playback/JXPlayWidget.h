@@ -51,12 +51,14 @@ public:
 signals:
     void showCustomMenuSignal(void *data);
     void enterFullscreenSignal();
-    void playWidgetKeyEventSignal(int key);
-    void changePipeSignal();
+    // A playback key pressed while the display had the focus.
+    void playWidgetKeyEventSignal(int key, Qt::KeyboardModifiers modifiers);
     void updateVideoDurationSignal(float duration);
     void updateVideoProgressSignal(float progress);
     void playEndSignal();
     void playStartSignal();
+    // The preview thumbnail of the playing file was written to `path`.
+    void previewSaved(const QString &path);
 
 public slots:
     void on_pushBtn_zoomMin_clicked();
@@ -64,7 +66,6 @@ public slots:
 
 protected slots:
     void slotPlaybackRestart();
-    void slogCommandReplay();
     void slotShotFinished(QString filepath, bool ok);
 
 private slots:
@@ -74,8 +75,6 @@ private slots:
     void slotPlayEnd();
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;

@@ -165,6 +165,18 @@ void KoChannelSync::setBaseSpeed(double speed)
         align();
 }
 
+void KoChannelSync::release(KoSyncChannel *channel)
+{
+    const int i = m_channels.indexOf(channel);
+    if (i < 0 || !m_waiting.remove(i) || !m_waiting.isEmpty())
+        return;
+    qCDebug(lcSync) << "channel" << i + 1 << "left out of the alignment";
+    if (m_phase == Phase::Loading)
+        alignToClock();
+    else if (m_phase == Phase::Seeking)
+        finishAlignment();
+}
+
 void KoChannelSync::startTicking(int intervalMs)
 {
     m_timer.start(intervalMs);
@@ -372,7 +384,7 @@ void KoChannelSync::correct(int index, double clockPosition, double frame, qint6
         // early is mended by a hold, which costs nothing.
         const double target = clockPosition + late + f.seekLatency * m_baseSpeed;
         qCDebug(lcSync) << "channel" << index + 1 << (stalled ? "stalled" : "off") << "by" << gap
-                               << "s: exact seek to" << target;
+                        << "s: exact seek to" << target;
         applySpeed(index, 1.0);
         f.strikes = 0;
         f.seekPending = true;

@@ -64,6 +64,9 @@ public:
     void stepFrame(int direction);
     // Speed of all channels together.
     void setBaseSpeed(double speed);
+    // A channel that cannot play (its file failed): an alignment under way
+    // no longer waits for it.
+    void release(KoSyncChannel *channel);
 
     // One comparison of the followers with the clock; a few times a second.
     void tick();

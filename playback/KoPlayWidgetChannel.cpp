@@ -10,6 +10,27 @@ KoPlayWidgetChannel::KoPlayWidgetChannel(JXPlayWidget *display, QObject *parent)
     PlayLabel *engine = display->playLabel();
     connect(engine, &PlayLabel::sigPlaybackRestart, this, &KoPlayWidgetChannel::onRestart);
     connect(engine, &PlayLabel::sigPlayFinish, this, &KoPlayWidgetChannel::onFinish);
+    // The picture's size comes just before the length, from the same event.
+    connect(engine, &PlayLabel::sigUpdateFileAttribute, this,
+            [this](int64_t, int width, int) { m_width = width; });
+    connect(engine, &PlayLabel::sigSetVideoRange, this, &KoPlayWidgetChannel::onLoaded);
+}
+
+void KoPlayWidgetChannel::open(const QString &path)
+{
+    if (m_display)
+        m_display->playFile(path);
+}
+
+void KoPlayWidgetChannel::close()
+{
+    if (m_display)
+        m_display->stopVideo();
+}
+
+void KoPlayWidgetChannel::onLoaded(float duration)
+{
+    notifyLoaded(duration, m_width > 0);
 }
 
 void KoPlayWidgetChannel::onRestart()
@@ -25,6 +46,12 @@ void KoPlayWidgetChannel::onFinish()
 {
     m_active = false;
     m_frameDuration = 0.0;
+    if (!m_display)
+        return;
+    const PlayLabel *engine = m_display->playLabel();
+    notifyEnded(engine->lastEndWasError() ? End::Failed
+                : engine->lastEndWasEof() ? End::Finished
+                                          : End::Stopped);
 }
 
 double KoPlayWidgetChannel::position() const

@@ -7,9 +7,10 @@
 
 class JXPlayWidget;
 
-// A video display as a channel of KoChannelSync: reads the engine's position
-// and steers it, and reports each playback restart (first frame of a file,
-// landed seek) as a finished seek.
+// A video display as a channel of the playback session and KoChannelSync:
+// opens and closes its file, reads the engine's position and steers it,
+// reports each playback restart (first frame of a file, landed seek) as a
+// finished seek, and the loading and the end of its file.
 class KoPlayWidgetChannel : public QObject, public KoSyncChannel
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
 
     JXPlayWidget *display() const { return m_display; }
 
+    void open(const QString &path) override;
+    void close() override;
     double position() const override;
     bool isActive() const override;
     bool isPaused() const override;
@@ -30,8 +33,10 @@ public:
 private:
     void onRestart();
     void onFinish();
+    void onLoaded(float duration);
 
     QPointer<JXPlayWidget> m_display;
     bool m_active = false;
     double m_frameDuration = 0.0;
+    int m_width = 0;
 };

@@ -30,23 +30,6 @@ double KoPlaybackSpeed::faster(double speed)
     return std::end(Steps)[-1];
 }
 
-bool KoPlaybackSpeed::forKey(int key, double current, double *speed)
-{
-    switch (key) {
-    case Qt::Key_BracketLeft:
-        *speed = slower(current);
-        return true;
-    case Qt::Key_BracketRight:
-        *speed = faster(current);
-        return true;
-    case Qt::Key_Backspace:
-        *speed = Normal;
-        return true;
-    default:
-        return false;
-    }
-}
-
 QString KoPlaybackSpeed::suffix(double speed)
 {
     if (qAbs(speed - Normal) < Tolerance)

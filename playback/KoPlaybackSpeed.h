@@ -12,9 +12,6 @@ public:
     // The next step down ("[") or up ("]"), from any speed; the ends stay.
     static double slower(double speed);
     static double faster(double speed);
-    // The speed after a key: "[" slower, "]" faster, Backspace normal. False
-    // (speed unchanged) for any other key.
-    static bool forKey(int key, double current, double *speed);
     // "  2x" beside the time text ("00:59/01:02:05  2x"); empty at normal
     // speed.
     static QString suffix(double speed);

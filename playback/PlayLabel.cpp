@@ -20,6 +20,8 @@ namespace {
 const char *const kTimePos = "time-pos";
 const char *const kVideoZoom = "video-zoom";
 const char *const kVolume = "volume";
+// Reply id of "loadfile"; screenshots count up from 1.
+constexpr uint64_t kLoadFileReply = ~uint64_t(0);
 
 // Called by libmpv from any of its threads: only hand the news to the GUI
 // thread, never touch libmpv or the widget here.
@@ -157,7 +159,10 @@ void PlayLabel::on_file_open(QString path)
     if (m_mpv == nullptr)
         return;
     qWarning() << "PlayLabel::on_file_open" << 303;
-    command("loadfile", path.toUtf8());
+    // Until libmpv starts this file, an end it reports belongs to the one
+    // before (ended, stopped or replaced), not to this one.
+    m_openPending = true;
+    command("loadfile", path.toUtf8(), QByteArray(), kLoadFileReply);
 }
 
 void PlayLabel::on_file_contiue()
@@ -362,6 +367,9 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
 
     switch (event->event_id) {
     case MPV_EVENT_COMMAND_REPLY: {
+        // A file that could not even be asked for is never started.
+        if (event->reply_userdata == kLoadFileReply && event->error < 0)
+            m_openPending = false;
         const QString shot = m_pendingShots.take(event->reply_userdata);
         if (!shot.isNull()) {
             QPointer<PlayLabel> guard(this);
@@ -372,10 +380,14 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         emit sigCommandReplay();
         break;
     }
+    case MPV_EVENT_START_FILE:
+        m_openPending = false;
+        break;
     case MPV_EVENT_END_FILE: {
         const auto *end = static_cast<const mpv_event_end_file *>(event->data);
-        m_lastEndWasError = end != nullptr && end->reason == MPV_END_FILE_REASON_ERROR;
-        m_lastEndWasEof = end != nullptr && end->reason == MPV_END_FILE_REASON_EOF;
+        const bool current = !m_openPending && end != nullptr;
+        m_lastEndWasError = current && end->reason == MPV_END_FILE_REASON_ERROR;
+        m_lastEndWasEof = current && end->reason == MPV_END_FILE_REASON_EOF;
         if (m_lastEndWasError)
             qWarning() << "PlayLabel::dispatchMpvEvent" << __LINE__ << "file ended with"
                        << mpv_error_string(end->error);

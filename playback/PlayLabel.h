@@ -26,7 +26,9 @@ public:
     int volume() const { return m_volume; }
     bool isMuted() const { return m_muted; }
     // Whether the last file ended because it could not be played (missing,
-    // unreadable, no known format) rather than at its end or by a stop.
+    // unreadable, no known format) rather than at its end or by a stop. An
+    // end reported after a new file was asked for belongs to the file before
+    // and counts as neither.
     bool lastEndWasError() const { return m_lastEndWasError; }
     // Whether it ran to its natural end (not stopped, replaced or failed).
     bool lastEndWasEof() const { return m_lastEndWasEof; }
@@ -103,6 +105,8 @@ private:
     bool m_muted = false;
     bool m_lastEndWasError = false;
     bool m_lastEndWasEof = false;
+    // A file was asked for and libmpv has not started it yet.
+    bool m_openPending = false;
     mpv_handle *m_mpv = nullptr;
     // Screenshots in flight, by the reply id of their command.
     QHash<uint64_t, QString> m_pendingShots;

@@ -64,9 +64,10 @@ void KoAppSettingDialog::initData()
     QStringList maps;
     for (const char *name : kMapNames)
         maps << tr(name);
-    fillCombo(ui->comboBox_map, maps, settings->getMapType());
+    fillCombo(ui->comboBox_map, maps, int(settings->getMapType()));
 
-    fillCombo(ui->comboBox_unit, {QStringLiteral("KM/H"), QStringLiteral("MPH")}, settings->getSpeedUnit());
+    fillCombo(ui->comboBox_unit, {QStringLiteral("KM/H"), QStringLiteral("MPH")},
+              int(settings->getSpeedUnit()));
 
     ui->textBrowser_velmor->show();
     ui->textBrowser_pellira->hide();
@@ -96,7 +97,7 @@ void KoAppSettingDialog::on_comboBox_map_currentIndexChanged(int index)
 {
     if (m_initializing || index < 0)
         return;
-    JXDefaultSettings::instance()->setMapType(ui->comboBox_map->currentIndex());
+    JXDefaultSettings::instance()->setMapType(KoMapType(ui->comboBox_map->currentIndex()));
     if (m_onSettingChanged)
         m_onSettingChanged(true);
 }
@@ -105,7 +106,7 @@ void KoAppSettingDialog::on_comboBox_unit_currentIndexChanged(int index)
 {
     if (m_initializing || index < 0)
         return;
-    JXDefaultSettings::instance()->setSpeedUnit(ui->comboBox_unit->currentIndex());
+    JXDefaultSettings::instance()->setSpeedUnit(KoSpeedUnit(ui->comboBox_unit->currentIndex()));
     if (m_onSettingChanged)
         m_onSettingChanged(false);
 }

@@ -13,6 +13,7 @@
 #include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoRecording.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,6 +24,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -88,16 +90,19 @@ void addFolder(benchmark::State &state, bool useListing)
                 models.append(
                     new KoFileInfoModel(name, f.path(name), nullptr, useListing ? &listing : nullptr));
         }
-        KoFileInfoModel::groupRecordings(models);
+        std::sort(models.begin(), models.end(), [](const KoFileInfoModel *a, const KoFileInfoModel *b) {
+            return a->filePath() < b->filePath();
+        });
+        const QVector<KoRecording> recordings = KoRecording::group(models);
 
         state.PauseTiming();
         linked = 0;
-        for (KoFileInfoModel *m : qAsConst(models))
-            linked += m->nextRecording() != nullptr;
+        for (const KoRecording &r : recordings)
+            linked += r.channelCount() - 1;
         qDeleteAll(models);
         state.ResumeTiming();
     }
-    // Two forward links per recording: A -> B -> C.
+    // Three channels per recording: two beside the first.
     if (linked != 2 * kRecordings)
         state.SkipWithError(qPrintable(QString("grouping found the wrong recordings: %1").arg(linked)));
     state.counters["files"] = f.names().size();

@@ -360,7 +360,7 @@ struct WindowRun
 WindowRun runWindow(const QStringList &files, double length)
 {
     // The offline map page: the route and marker draw with no network.
-    JXDefaultSettings::instance()->setMapType(2);
+    JXDefaultSettings::instance()->setMapType(KoMapType::OpenStreetMap);
     VelmorMainWidget window;
     for (int k = 1; k <= 3; ++k)
         mpv_set_option_string(window.display(k)->playLabel()->mpvHandle(), "ao", "null");

@@ -58,7 +58,7 @@ private slots:
     {
         const int expected = TAVRIN_HAS_GOOGLE_MAPS_KEY ? 0 : 2;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(JXDefaultSettings::instance()->getMapType(), expected);
+        QCOMPARE(int(JXDefaultSettings::instance()->getMapType()), expected);
         QCOMPARE(stored(g_settingKey_language).toInt(), 5);
         QCOMPARE(stored(g_settingKey_mapType).toInt(), expected);
     }
@@ -66,7 +66,7 @@ private slots:
     void chineseLanguageDefaultsToBaiduMap()
     {
         QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan));
-        QCOMPARE(JXDefaultSettings::instance()->getMapType(), TAVRIN_HAS_BAIDU_MAPS_KEY ? 1 : 2);
+        QCOMPARE(int(JXDefaultSettings::instance()->getMapType()), TAVRIN_HAS_BAIDU_MAPS_KEY ? 1 : 2);
         QCOMPARE(stored(g_settingKey_language).toInt(), 0);
     }
 
@@ -77,8 +77,13 @@ private slots:
             QSettings settings(QStringLiteral("T561"), QStringLiteral("TavrinPlayer"));
             settings.setValue(g_settingKey_mapType, type);
             settings.sync();
-            QCOMPARE(JXDefaultSettings::instance()->getMapType(), type);
+            QCOMPARE(int(JXDefaultSettings::instance()->getMapType()), type);
         }
+        // A number no map has shows the Google page.
+        QSettings settings(QStringLiteral("T561"), QStringLiteral("TavrinPlayer"));
+        settings.setValue(g_settingKey_mapType, 7);
+        settings.sync();
+        QCOMPARE(JXDefaultSettings::instance()->getMapType(), KoMapType::Google);
     }
 
     void languageFromSystemLocale_data()
@@ -110,7 +115,7 @@ private slots:
     void speedUnitAndSnapDirAreStoredOnFirstRead()
     {
         auto *s = JXDefaultSettings::instance();
-        QCOMPARE(s->getSpeedUnit(), 0);
+        QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::KilometresPerHour);
         QCOMPARE(stored(g_settingKey_speedUnit).toInt(), 0);
 
         const QString snapDir = s->getSnapDir();
@@ -163,8 +168,8 @@ private slots:
         s->setVideoDir(QStringLiteral("/media/card"));
         s->setLastCaptureIndex(17);
         s->setLanguage(4);
-        s->setMapType(2);
-        s->setSpeedUnit(1);
+        s->setMapType(KoMapType::OpenStreetMap);
+        s->setSpeedUnit(KoSpeedUnit::MilesPerHour);
         s->setSnapDir(QStringLiteral("/tmp/snaps"));
         s->setKeepOriginalSize(false);
         s->setMainSizes({1, 2});

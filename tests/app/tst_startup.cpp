@@ -41,7 +41,7 @@ private slots:
         auto *s = JXDefaultSettings::instance();
         s->setLanguage(5);
         s->setVolume(80);
-        s->setMapType(2);
+        s->setMapType(KoMapType::OpenStreetMap);
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
 
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
@@ -67,10 +67,10 @@ private slots:
         checkFirstInstall();
         auto *s = JXDefaultSettings::instance();
         s->setLanguage(5);
-        s->setMapType(2);
+        s->setMapType(KoMapType::OpenStreetMap);
         QLocale::setDefault(QLocale(QLocale::Spanish));
         QCOMPARE(startUp(), 5);
-        QCOMPARE(s->getMapType(), 2);
+        QCOMPARE(s->getMapType(), KoMapType::OpenStreetMap);
         QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), QStringLiteral("Sprache:"));
     }
 

@@ -4,6 +4,7 @@
 #include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoRecording.h"
 #include "tests/gps/TrackFixtures.h"
 
 #include <QTemporaryDir>
@@ -216,25 +217,22 @@ private slots:
             QList<KoFileInfoModel *> list;
             for (int i : order)
                 list.append(all.at(i));
-            KoFileInfoModel::groupRecordings(list);
+            const QVector<KoRecording> recordings = KoRecording::group(list);
 
-            for (int i = 1; i < list.size(); ++i)
-                QVERIFY(list.at(i - 1)->filePath() < list.at(i)->filePath());
-            // The group's members, in channel order.
+            // The group's members, in channel order, and the other minute's.
             QList<KoFileInfoModel *> group = all.mid(0, names.size());
             std::sort(group.begin(), group.end(), [](KoFileInfoModel *a, KoFileInfoModel *b) {
                 return a->channelIndex() < b->channelIndex();
             });
-            for (int i = 0; i < group.size(); ++i) {
-                QCOMPARE(group.at(i)->prevRecording(), i > 0 ? group.at(i - 1) : nullptr);
-                QCOMPARE(group.at(i)->nextRecording(), i + 1 < group.size() ? group.at(i + 1) : nullptr);
-            }
+            QVector<KoRecording::Channel> channels;
+            for (KoFileInfoModel *m : group)
+                channels.append({m->filePath(), m->channelIndex()});
             KoFileInfoModel *otherA = all.at(names.size());
             KoFileInfoModel *otherB = all.at(names.size() + 1);
-            QCOMPARE(otherA->prevRecording(), nullptr);
-            QCOMPARE(otherA->nextRecording(), otherB);
-            QCOMPARE(otherB->prevRecording(), otherA);
-            QCOMPARE(otherB->nextRecording(), nullptr);
+            const KoRecording other({{otherA->filePath(), 1}, {otherB->filePath(), 2}});
+            QCOMPARE(recordings.size(), 2);
+            QVERIFY(recordings.contains(KoRecording(channels)));
+            QVERIFY(recordings.contains(other));
         } while (std::next_permutation(order.begin(), order.end()));
     }
 
@@ -244,26 +242,25 @@ private slots:
         QList<KoFileInfoModel *> list = {model("2019_0523_143005_001C.MP4"),
                                          model("2019_0523_143005_001A.MP4"),
                                          model("2019_0523_143005_001B.MP4")};
-        KoFileInfoModel::groupRecordings(list);
-        KoFileInfoModel *a = list.at(0), *b = list.at(1), *c = list.at(2);
-        QCOMPARE(a->nextRecording(), b);
+        KoFileInfoModel *c = list.at(0), *a = list.at(1), *b = list.at(2);
+        auto channelsOf = [](std::initializer_list<KoFileInfoModel *> models) {
+            QVector<KoRecording::Channel> channels;
+            for (KoFileInfoModel *m : models)
+                channels.append({m->filePath(), m->channelIndex()});
+            return KoRecording(channels);
+        };
+        QCOMPARE(KoRecording::group(list), QVector<KoRecording>({channelsOf({a, b, c})}));
 
-        // The list drops B (the file stays on disk): A and C link directly.
+        // The list drops B (the file stays on disk): A and C stay together.
         list.removeOne(b);
         delete b;
-        KoFileInfoModel::groupRecordings(list);
-        QCOMPARE(a->nextRecording(), c);
-        QCOMPARE(c->prevRecording(), a);
+        QCOMPARE(KoRecording::group(list), QVector<KoRecording>({channelsOf({a, c})}));
 
-        // A file without channel suffix joins no group; stale links go.
+        // A file without channel suffix joins no group.
         touch({"2019_0523_143005_001a.mp4"});
         KoFileInfoModel *alone = model("2019_0523_143005_001a.mp4");
         list.prepend(alone);
-        alone->setNextRecording(a);
-        KoFileInfoModel::groupRecordings(list);
-        QCOMPARE(alone->nextRecording(), nullptr);
-        QCOMPARE(alone->prevRecording(), nullptr);
-        QCOMPARE(a->nextRecording(), c);
+        QCOMPARE(KoRecording::group(list), QVector<KoRecording>({channelsOf({alone}), channelsOf({a, c})}));
     }
 
     void firstLoadExtractsOnceIntoTheCache()
@@ -544,7 +541,10 @@ private slots:
             list.append(new KoFileInfoModel(name, dir.filePath(name), this, &listing));
             byName.insert(name, list.last());
         }
-        KoFileInfoModel::groupRecordings(list);
+        std::sort(list.begin(), list.end(),
+                  [](KoFileInfoModel *a, KoFileInfoModel *b) { return a->filePath() < b->filePath(); });
+        const QVector<KoRecording> grouped = KoRecording::group(list);
+        QCOMPARE(grouped.size(), 7);
 
         const QList<QStringList> recordings = {
             {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143005_001C.MP4"},
@@ -560,8 +560,12 @@ private slots:
                 QVERIFY2(m, qPrintable(names.at(i)));
                 QCOMPARE(m->channelIndex(), i + 1);
                 QCOMPARE(m->channelCount(), names.size());
-                QCOMPARE(m->prevRecording(), i > 0 ? byName.value(names.at(i - 1)) : nullptr);
-                QCOMPARE(m->nextRecording(), i + 1 < names.size() ? byName.value(names.at(i + 1)) : nullptr);
+                const KoRecording::Channel channel{m->filePath(), i + 1};
+                const auto in = std::find_if(grouped.cbegin(), grouped.cend(),
+                                             [&](const KoRecording &r) { return r.contains(m->filePath()); });
+                QVERIFY(in != grouped.cend());
+                QCOMPARE(in->channelCount(), names.size());
+                QCOMPARE(in->channels().at(i), channel);
             }
         }
     }

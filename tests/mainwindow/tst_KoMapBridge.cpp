@@ -219,10 +219,9 @@ class tst_KoMapBridge : public QObject
 private slots:
     void pagesLieBesideTheProgramAndInTheBundle()
     {
-        QCOMPARE(KoMapBridge::pageName(1), QStringLiteral("dunmorebd.html"));
-        QCOMPARE(KoMapBridge::pageName(2), QStringLiteral("dunmoreos.html"));
-        QCOMPARE(KoMapBridge::pageName(0), QStringLiteral("dunmoregg.html"));
-        QCOMPARE(KoMapBridge::pageName(7), QStringLiteral("dunmoregg.html"));
+        QCOMPARE(KoMapBridge::pageName(KoMapType::Baidu), QStringLiteral("dunmorebd.html"));
+        QCOMPARE(KoMapBridge::pageName(KoMapType::OpenStreetMap), QStringLiteral("dunmoreos.html"));
+        QCOMPARE(KoMapBridge::pageName(KoMapType::Google), QStringLiteral("dunmoregg.html"));
         for (const char *name : {"dunmoregg.html", "dunmoregg_ja.html", "dunmorebd.html", "dunmoreos.html",
                                  "map_tab_s.png", "map_tab_f.png", "map_tab_current.png"}) {
             QVERIFY2(QFile::exists(kAppDir + QLatin1Char('/') + QLatin1String(name)), name);

@@ -221,7 +221,7 @@ private slots:
         QVERIFY(!window.isFullScreenMode());
         QTest::keyClick(&window, Qt::Key_Escape);
         QTest::keyClick(&window, Qt::Key_P);
-        QCOMPARE(window.splitMode(), 1);
+        QCOMPARE(window.splitMode(), KoSplitLayout::Mode::SideBySide);
         QCOMPARE(window.geometry(), before);
         QVERIFY(window.form()->splitter_main->isVisible());
     }

@@ -82,8 +82,8 @@ class tst_VelmorMainWidgetPlayback : public QObject
 private slots:
     void initTestCase()
     {
-        JXDefaultSettings::instance()->setMapType(2);
-        JXDefaultSettings::instance()->setSpeedUnit(0);
+        JXDefaultSettings::instance()->setMapType(KoMapType::OpenStreetMap);
+        JXDefaultSettings::instance()->setSpeedUnit(KoSpeedUnit::KilometresPerHour);
         JXDefaultSettings::instance()->setSnapDir(m_snapDir.path());
         m_window = std::make_unique<VelmorMainWidget>();
         for (int k = 1; k <= 3; ++k)
@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(playing(2), QStringLiteral("2019_0523_143006_002B.MP4"));
         QCOMPARE(playing(3), QStringLiteral("2019_0523_143005_001C.MP4"));
         QCOMPARE(m_window->displayCount(), 3);
-        QCOMPARE(m_window->splitMode(), 0);
+        QCOMPARE(m_window->splitMode(), KoSplitLayout::Mode::Stacked);
         for (int k = 1; k <= 3; ++k)
             QTRY_COMPARE_WITH_TIMEOUT(m_window->display(k)->state(), 1, 20000);
         QVERIFY(!ui()->widget_display_cover->isVisible());
@@ -172,9 +172,9 @@ private slots:
 
         // Stop does not move on to the next recording.
         m_window->on_pushBtn_stop_clicked();
-        QCOMPARE(m_window->playState(), 0);
+        QCOMPARE(m_window->playState(), KoPlaybackSession::State::Stopped);
         QTest::qWait(1500);
-        QCOMPARE(m_window->playState(), 0);
+        QCOMPARE(m_window->playState(), KoPlaybackSession::State::Stopped);
         QCOMPARE(m_window->channelModel(1), nullptr);
         QVERIFY(ui()->widget_display_cover->isVisible());
     }
@@ -197,9 +197,9 @@ private slots:
         QCOMPARE(ui()->label_lng->text(), QStringLiteral("000.000000"));
         QCOMPARE(ui()->label_speed_value->text(), QStringLiteral("0 KM/H"));
         m_window->posChangedSlot(0.9);
-        QTRY_COMPARE_WITH_TIMEOUT(m_window->playState(), 0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->playState(), KoPlaybackSession::State::Stopped, 20000);
         QTest::qWait(1000);
-        QCOMPARE(m_window->playState(), 0);
+        QCOMPARE(m_window->playState(), KoPlaybackSession::State::Stopped);
 
         // Next wraps to the first entry; Previous on the first plays the last.
         doubleClick(last->fileName());
@@ -236,7 +236,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(coverShown(2) && coverShown(3), 20000);
         QVERIFY(!coverShown(1));
         QTRY_VERIFY_WITH_TIMEOUT(position(1) > 1.0, 20000);
-        QCOMPARE(m_window->playState(), 2);
+        QCOMPARE(m_window->playState(), KoPlaybackSession::State::Playing);
         QCOMPARE(m_window->fileModels().size(), listed);
         m_window->on_pushBtn_stop_clicked();
         QVERIFY(!coverShown(2) && !coverShown(3));
@@ -297,7 +297,7 @@ private slots:
         QCOMPARE(ui()->label_speed_value->text(), QStringLiteral("0 KM/H"));
         QCOMPARE(ui()->label_campass->direction(), 77.0);
 
-        JXDefaultSettings::instance()->setSpeedUnit(1);
+        JXDefaultSettings::instance()->setSpeedUnit(KoSpeedUnit::MilesPerHour);
         // The empty file reports no duration of its own.
         ui()->horizontalSlider_progress->setRange(0, 100);
         m_window->updateVideoProgressSlot(12.5f);
@@ -310,7 +310,7 @@ private slots:
                  QString::number(m->gpsSamples().at(13)->wgsLongitude, 'f', 6) + "E");
         m_window->updateVideoProgressSlot(12.49f);
         QCOMPARE(ui()->horizontalSlider_progress->value(), 12);
-        JXDefaultSettings::instance()->setSpeedUnit(0);
+        JXDefaultSettings::instance()->setSpeedUnit(KoSpeedUnit::KilometresPerHour);
         m_window->on_pushBtn_stop_clicked();
     }
 };

@@ -2,6 +2,7 @@
 
 #include "app/JXDefaultSettings.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoPlaylist.h"
 #include "mainwindow/VelmorMainWidget.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
@@ -86,8 +87,9 @@ private slots:
         QApplication::sendEvent(&window, &drop);
         QCOMPARE(listedPaths(window), QStringList({a, b}));
         QCOMPARE(storedPaths(), QStringList({a, b}));
-        // Grouped: the front camera leads to the rear one.
-        QCOMPARE(window.fileModels().at(0)->nextRecording(), window.fileModels().at(1));
+        // Grouped: the front and the rear camera make one recording.
+        QCOMPARE(window.playlist().recordings().size(), 1);
+        QCOMPARE(window.playlist().recordingOf(window.fileModels().at(0)).channelCount(), 2);
         // The drop plays its first file, with its sibling in display 2.
         QCOMPARE(window.channelModel(1), window.fileModels().at(1));
         QCOMPARE(window.channelModel(2), window.fileModels().at(0));
@@ -191,16 +193,19 @@ private slots:
         const QString c = touch(dir, "2019_0523_143005_001C.MP4");
         VelmorMainWidget window;
         window.addChosenFolder(dir.path());
-        QCOMPARE(window.fileModels().at(1)->nextRecording(), window.fileModels().at(2));
+        QCOMPARE(window.playlist().recordings().size(), 1);
+        QCOMPARE(window.playlist().recordingOf(window.fileModels().at(1)).channelCount(), 3);
 
         QAbstractItemModel *rows = window.form()->treeView_filelist->model();
         emit window.form()->treeView_filelist->willDeleteFileSignal(rows->index(1, 0));
         QCOMPARE(listedPaths(window), QStringList({a, c}));
         QCOMPARE(storedPaths(), QStringList({a, c}));
         QCOMPARE(rows->rowCount(), 2);
-        // The remaining channels of the recording are linked anew.
-        QCOMPARE(window.fileModels().at(0)->nextRecording(), window.fileModels().at(1));
-        QCOMPARE(window.fileModels().at(1)->prevRecording(), window.fileModels().at(0));
+        // The remaining channels of the recording are grouped anew.
+        QCOMPARE(window.playlist().recordings().size(), 1);
+        const KoRecording left = window.playlist().recordingOf(window.fileModels().at(0));
+        QCOMPARE(left.channelCount(), 2);
+        QVERIFY(left.contains(a) && left.contains(c));
 
         window.willDeleteFileSlot(QModelIndex());
         QCOMPARE(rows->rowCount(), 2);

@@ -1,7 +1,7 @@
 #include "TestMain.h"
 
+#include "SimulatedChannel.h"
 #include "playback/KoChannelSync.h"
-#include "playback/KoSyncChannel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,93 +10,8 @@
 
 namespace {
 
-constexpr double Frame = 1.0 / 30.0;
-
-// A player on a simulated clock: plays at its own rate (1 is exact, 0 a
-// stalled decoder), shows whole frames, takes `latencyMs` to land a seek and
-// ends at `length`. Real players cannot be made to drift on demand; the
-// displays' own test plays real files.
-class FakeChannel : public KoSyncChannel
-{
-public:
-    FakeChannel(const qint64 *now, double length)
-        : length(length)
-        , m_now(now)
-    {
-        at = *now;
-    }
-
-    // Exact media time; what is shown is the frame it falls in.
-    double t = 0.0;
-    qint64 at = 0;
-    double rate = 1.0;
-    double speed = 1.0;
-    bool paused = false;
-    bool active = true;
-    double length;
-    int latencyMs = 150;
-    qint64 landsAt = -1;
-    double target = 0.0;
-    std::vector<double> speeds;
-    std::vector<double> seekTargets;
-
-    void advance()
-    {
-        const qint64 now = *m_now;
-        if (active && !paused && landsAt < 0) {
-            t += (now - at) / 1000.0 * speed * rate;
-            if (t >= length) {
-                t = length;
-                active = false;
-            }
-        }
-        at = now;
-        if (landsAt >= 0 && now >= landsAt) {
-            landsAt = -1;
-            // An exact seek shows the frame at the target.
-            t = std::floor(target / Frame + 1e-6) * Frame;
-            active = t < length;
-            notifySeekDone();
-        }
-    }
-    // As if the file were still being opened; shows frame 0 after `ms`.
-    void load(int ms)
-    {
-        active = false;
-        target = 0.0;
-        landsAt = *m_now + ms;
-    }
-    int seeks() const { return int(seekTargets.size()); }
-
-    double position() const override
-    {
-        return landsAt >= 0 && !active ? -1.0 : std::floor(t / Frame + 1e-6) * Frame;
-    }
-    bool isActive() const override { return active; }
-    bool isPaused() const override { return paused; }
-    double frameDuration() const override { return Frame; }
-    void setSpeed(double s) override
-    {
-        advance();
-        speed = s;
-        speeds.push_back(s);
-    }
-    void seekExact(double seconds) override
-    {
-        advance();
-        target = seconds;
-        seekTargets.push_back(seconds);
-        landsAt = *m_now + latencyMs;
-    }
-    void setPaused(bool p) override
-    {
-        advance();
-        paused = p;
-    }
-
-private:
-    const qint64 *m_now;
-};
+using FakeChannel = SimulatedChannel;
+constexpr double Frame = SimulatedChannel::Frame;
 
 // Three channels and the controller on one simulated clock, ticked every
 // 200 ms as the player does.

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 
+#include "playback/KoPlaybackKeys.h"
 #include "playback/KoPlaybackSpeed.h"
 
 class tst_KoPlaybackSpeed : public QObject
@@ -33,16 +34,16 @@ private slots:
 
     void keysAndText()
     {
-        double speed = 0.0;
-        QVERIFY(KoPlaybackSpeed::forKey(Qt::Key_BracketRight, 1.0, &speed));
-        QCOMPARE(speed, 1.5);
-        QVERIFY(KoPlaybackSpeed::forKey(Qt::Key_BracketLeft, 0.25, &speed));
-        QCOMPARE(speed, 0.125);
-        QVERIFY(KoPlaybackSpeed::forKey(Qt::Key_Backspace, 8.0, &speed));
-        QCOMPARE(speed, 1.0);
-        speed = 4.0;
-        QVERIFY(!KoPlaybackSpeed::forKey(Qt::Key_Period, 4.0, &speed));
-        QCOMPARE(speed, 4.0);
+        // One table for the window and the displays: the speed keys, and
+        // nothing with Ctrl (shortcuts such as "ctrl+," are not playback).
+        using Action = KoPlaybackKeys::Action;
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_BracketRight), Action::Faster);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_BracketLeft), Action::Slower);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Backspace), Action::NormalSpeed);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Period), Action::FrameForward);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Left, Qt::KeypadModifier), Action::PreviousRecording);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Comma, Qt::ControlModifier), Action::None);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_A), Action::None);
 
         QCOMPARE(KoPlaybackSpeed::suffix(1.0), QString());
         QCOMPARE(QStringLiteral("00:59/01:02:05") + KoPlaybackSpeed::suffix(2.0),

@@ -79,8 +79,8 @@ private slots:
     void init()
     {
         auto *s = JXDefaultSettings::instance();
-        s->setMapType(0);
-        s->setSpeedUnit(0);
+        s->setMapType(KoMapType::Google);
+        s->setSpeedUnit(KoSpeedUnit::KilometresPerHour);
         s->setSnapDir(m_home.path());
         switchLanguage(2);
     }
@@ -89,15 +89,15 @@ private slots:
     {
         auto *s = JXDefaultSettings::instance();
         switchLanguage(5);
-        s->setMapType(2);
-        s->setSpeedUnit(1);
+        s->setMapType(KoMapType::OpenStreetMap);
+        s->setSpeedUnit(KoSpeedUnit::MilesPerHour);
 
         OpenDialog d;
         // Filling a combo moves its current index through 0: a handler that
         // ran then would have stored 0.
         QCOMPARE(s->getLanguage(), 5);
-        QCOMPARE(s->getMapType(), 2);
-        QCOMPARE(s->getSpeedUnit(), 1);
+        QCOMPARE(s->getMapType(), KoMapType::OpenStreetMap);
+        QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::MilesPerHour);
         QCOMPARE(s->getSnapDir(), m_home.path());
         QVERIFY(d.calls.isEmpty());
 
@@ -124,8 +124,8 @@ private slots:
     void choosingALanguageStoresLoadsAndRetranslates()
     {
         auto *s = JXDefaultSettings::instance();
-        s->setMapType(1);
-        s->setSpeedUnit(1);
+        s->setMapType(KoMapType::Baidu);
+        s->setSpeedUnit(KoSpeedUnit::MilesPerHour);
         OpenDialog d;
         QCOMPARE(d.label("label_9"), QStringLiteral("Language:"));
         QCOMPARE(d.combo("comboBox_map")->currentText(), QStringLiteral("Baidu Maps"));
@@ -150,8 +150,8 @@ private slots:
         QCOMPARE(d.combo("comboBox_language")->itemText(4), QStringLiteral("русский"));
         QCOMPARE(d.combo("comboBox_map")->currentText(), QStringLiteral("百度地图"));
         QCOMPARE(d.combo("comboBox_unit")->currentText(), QStringLiteral("MPH"));
-        QCOMPARE(s->getMapType(), 1);
-        QCOMPARE(s->getSpeedUnit(), 1);
+        QCOMPARE(s->getMapType(), KoMapType::Baidu);
+        QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::MilesPerHour);
         QVERIFY(d.calls.isEmpty());
     }
 
@@ -161,10 +161,10 @@ private slots:
         {
             OpenDialog d;
             d.combo("comboBox_map")->setCurrentIndex(2);
-            QCOMPARE(s->getMapType(), 2);
+            QCOMPARE(s->getMapType(), KoMapType::OpenStreetMap);
             QCOMPARE(d.calls, QList<bool>{true});
             d.combo("comboBox_unit")->setCurrentIndex(1);
-            QCOMPARE(s->getSpeedUnit(), 1);
+            QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::MilesPerHour);
             QCOMPARE(d.calls, (QList<bool>{true, false}));
             QCOMPARE(s->getLanguage(), 2);
 
@@ -172,15 +172,15 @@ private slots:
             QTest::mouseClick(d.dialog->titleBar()->findChild<QPushButton *>(QStringLiteral("ButtonClose")),
                               Qt::LeftButton);
             QTRY_VERIFY(d.dialog.isNull());
-            QCOMPARE(s->getMapType(), 2);
-            QCOMPARE(s->getSpeedUnit(), 1);
+            QCOMPARE(s->getMapType(), KoMapType::OpenStreetMap);
+            QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::MilesPerHour);
         }
         {
             OpenDialog d(false);
             d.combo("comboBox_map")->setCurrentIndex(0);
             d.combo("comboBox_unit")->setCurrentIndex(0);
-            QCOMPARE(s->getMapType(), 0);
-            QCOMPARE(s->getSpeedUnit(), 0);
+            QCOMPARE(s->getMapType(), KoMapType::Google);
+            QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::KilometresPerHour);
         }
     }
 
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(dialog->exec(), int(QDialog::Rejected));
         QTRY_VERIFY(dialog.isNull());
         QCOMPARE(calls, QList<bool>{false});
-        QCOMPARE(JXDefaultSettings::instance()->getSpeedUnit(), 1);
+        QCOMPARE(JXDefaultSettings::instance()->getSpeedUnit(), KoSpeedUnit::MilesPerHour);
     }
 
     void snapshotFolderChoice()

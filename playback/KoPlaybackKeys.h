@@ -1,0 +1,30 @@
+#pragma once
+
+#include <Qt>
+
+// The playback keys of the main window and its video displays, in one
+// table: the same key does the same thing wherever it is pressed.
+class KoPlaybackKeys
+{
+public:
+    enum class Action
+    {
+        None,
+        PlayPause,         // Space
+        PreviousRecording, // Left
+        NextRecording,     // Right
+        ZoomIn,            // Up
+        ZoomOut,           // Down
+        SwitchLayout,      // P
+        LeaveFullScreen,   // Escape
+        FrameForward,      // .
+        FrameBack,         // ,
+        Slower,            // [
+        Faster,            // ]
+        NormalSpeed        // Backspace
+    };
+
+    // The action of `key` pressed with `modifiers`; None for any other key
+    // (keys with Ctrl or Alt belong to shortcuts, not to playback).
+    static Action actionFor(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+};
