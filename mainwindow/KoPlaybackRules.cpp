@@ -3,6 +3,23 @@
 #include <QDir>
 #include <QFileInfo>
 
+QStringList KoPlaybackRules::snapshotPaths(const QString &folder, const QStringList &displayNames,
+                                           int *lastIndex)
+{
+    QStringList paths;
+    bool first = true;
+    for (const QString &name : displayNames) {
+        if (name.isEmpty()) {
+            paths.append(QString());
+            continue;
+        }
+        *lastIndex = nextSnapshotNumber(folder, name, *lastIndex, first);
+        first = false;
+        paths.append(folder + QLatin1Char('/') + snapshotFileName(name, *lastIndex));
+    }
+    return paths;
+}
+
 QString KoPlaybackRules::snapshotFileName(const QString &displayName, int number)
 {
     return displayName + QStringLiteral("_%1.jpg").arg(number, number < 1000 ? 3 : 4, 10, QLatin1Char('0'));

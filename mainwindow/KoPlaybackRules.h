@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // What a snapshot is called, as plain functions a test can call.
 class KoPlaybackRules
@@ -13,4 +14,8 @@ public:
     // already exists for `displayName`, so that nothing is overwritten.
     static int nextSnapshotNumber(const QString &folder, const QString &displayName, int lastIndex,
                                   bool firstOfCapture);
+    // The files of one snapshot of every display, one per display name (an
+    // empty name gets an empty path), numbered on from `*lastIndex`, which
+    // is moved to the last number used.
+    static QStringList snapshotPaths(const QString &folder, const QStringList &displayNames, int *lastIndex);
 };

@@ -7,6 +7,7 @@
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
+#include "playback/KoPlaybackSpeed.h"
 #include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoTitleBar.h"
 
@@ -80,6 +81,13 @@ VelmorMainWidget::~VelmorMainWidget()
     restoreBandCursor();
 }
 
+JXPlayWidget *VelmorMainWidget::display(int index) const
+{
+    const std::array<JXPlayWidget *, 3> displays{
+        {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3}};
+    return index >= 1 && index <= 3 ? displays[size_t(index - 1)] : nullptr;
+}
+
 void VelmorMainWidget::connectSignals()
 {
     for (JXPlayWidget *display : {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3}) {
@@ -124,6 +132,52 @@ void VelmorMainWidget::keyPressEvent(QKeyEvent *event)
 {
     runKeyAction(KoPlaybackKeys::actionFor(event->key(), event->modifiers()));
     event->accept();
+}
+
+void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)
+{
+    using Action = KoPlaybackKeys::Action;
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::PlayPause:
+        if (channelModel(1))
+            on_pushBtn_play_clicked();
+        break;
+    case Action::PreviousRecording:
+        m_session->step(false);
+        break;
+    case Action::NextRecording:
+        m_session->step(true);
+        break;
+    case Action::ZoomIn:
+        on_pushBtn_zoom_out_clicked();
+        break;
+    case Action::ZoomOut:
+        on_pushBtn_zoom_in_clicked();
+        break;
+    case Action::SwitchLayout:
+        on_pushBtn_pipe_clicked();
+        break;
+    case Action::LeaveFullScreen:
+        if (m_isFullScreen)
+            setFullScreenMode(false);
+        break;
+    case Action::FrameForward:
+    case Action::FrameBack:
+        m_shownSecond = -1;
+        m_session->stepFrame(action == Action::FrameForward ? 1 : -1);
+        break;
+    case Action::Slower:
+        m_session->setSpeed(KoPlaybackSpeed::slower(playbackSpeed()));
+        break;
+    case Action::Faster:
+        m_session->setSpeed(KoPlaybackSpeed::faster(playbackSpeed()));
+        break;
+    case Action::NormalSpeed:
+        m_session->setSpeed(KoPlaybackSpeed::Normal);
+        break;
+    }
 }
 
 void VelmorMainWidget::showCustomMenuSlot(void *data)

@@ -76,7 +76,7 @@ public:
     // shows it.
     KoPlaybackSession *session() const { return m_session.get(); }
     void playSelectFile(const QString &path);
-    void pauseAll();
+    void pauseAll() { m_session->pause(); }
     KoPlaybackSession::State playState() const { return m_session->state(); }
     KoFileInfoModel *channelModel(int display) const { return m_session->model(display); }
     KoChannelSync *channelSync() const { return m_session->sync(); }
@@ -105,7 +105,7 @@ public:
 
 public slots:
     void playStartSlot();
-    void stopPlay();
+    void stopPlay() { m_session->stop(); }
     void updateProgress(int index);
     void willDeleteFileSlot(QModelIndex index);
     void showAppSettingSlot();
@@ -115,21 +115,19 @@ public slots:
     void showCustomMenuSlot(void *data);
     void keepVideoAspectSlot();
     void onSplitMoved(int pos, int index);
-    void slotLoadFinished(QString url, QString html);
-    void slotLoadError();
-    void onSaved(QString path);
     void updateVideoDurationSlot(double duration);
     void updateVideoProgressSlot(float progress);
     void on_pushBtn_open_dir_clicked();
     void on_treeView_filelist_doubleClicked(QModelIndex index);
     void on_pushBtn_zoom_in_clicked();
     void on_horizontalSlider_progress_valueChanged(int value);
-    void on_horizontalSlider_progress_sliderPressed();
-    void on_horizontalSlider_progress_sliderReleased();
+    void on_horizontalSlider_progress_sliderPressed() { m_sliderPressed = true; }
+    void on_horizontalSlider_progress_sliderReleased() { m_sliderPressed = false; }
     void on_pushBtn_play_clicked();
-    void on_pushBtn_stop_clicked();
-    void on_pushBtn_lastFrame_clicked();
-    void on_pushBtn_nextFrame_clicked();
+    void on_pushBtn_stop_clicked() { m_session->stop(); }
+    // Previous and next recording.
+    void on_pushBtn_lastFrame_clicked() { m_session->step(false); }
+    void on_pushBtn_nextFrame_clicked() { m_session->step(true); }
     void on_pushBtn_capture_clicked();
     void on_horizontalSlider_volume_valueChanged(int value);
     void on_pushBtn_mute_clicked();
@@ -178,7 +176,6 @@ private:
     void connectSession();
     void recordingLoadedSlot();
     void sessionStoppedSlot();
-    void playStateChangedSlot(KoPlaybackSession::State state);
     void setPlayControlsEnabled(bool enabled);
     void seekAll(int seconds);
     void showChannelFailure(int k);

@@ -5,7 +5,6 @@
 
 #include "app/JXDefaultSettings.h"
 #include "app/KoLogging.h"
-#include "library/JXDeviceTreeView.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
@@ -16,53 +15,11 @@
 #include "playback/KoPlayWidgetChannel.h"
 #include "playback/KoPlaybackSpeed.h"
 #include "widgets/KoCoverWidget.h"
-#include "widgets/KoTrackExportDialog.h"
 
 #include <QFile>
-#include <QMenu>
-
-namespace {
 
 // How often the displays are compared while a recording plays.
 constexpr int kSyncTickMs = 200;
-
-// Keeps a cover over the whole of the display it sits in.
-class CoverFollower : public QObject
-{
-public:
-    CoverFollower(QWidget *cover, QWidget *display)
-        : QObject(cover)
-        , m_cover(cover)
-    {
-        display->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize)
-            m_cover->setGeometry(static_cast<QWidget *>(watched)->rect());
-        return false;
-    }
-
-private:
-    QWidget *m_cover;
-};
-
-} // namespace
-
-JXPlayWidget *VelmorMainWidget::display(int index) const
-{
-    switch (index) {
-    case 1:
-        return ui->widget_display_1;
-    case 2:
-        return ui->widget_display_2;
-    case 3:
-        return ui->widget_display_3;
-    default:
-        return nullptr;
-    }
-}
 
 void VelmorMainWidget::connectSession()
 {
@@ -75,7 +32,9 @@ void VelmorMainWidget::connectSession()
     KoPlaybackSession *s = m_session.get();
     connect(s, &KoPlaybackSession::recordingLoaded, this, &VelmorMainWidget::recordingLoadedSlot);
     connect(s, &KoPlaybackSession::stopped, this, &VelmorMainWidget::sessionStoppedSlot);
-    connect(s, &KoPlaybackSession::stateChanged, this, &VelmorMainWidget::playStateChangedSlot);
+    connect(s, &KoPlaybackSession::stateChanged, this, [this](KoPlaybackSession::State state) {
+        ui->pushBtn_play->setChecked(state == KoPlaybackSession::State::Playing);
+    });
     connect(s, &KoPlaybackSession::channelFailed, this, [this](int k) {
         showChannelFailure(k);
         // Without display 1's first frame the idle cover would stay.
@@ -149,16 +108,6 @@ void VelmorMainWidget::updateVideoDurationSlot(double duration)
     ui->horizontalSlider_progress->setRange(0, int(duration));
 }
 
-void VelmorMainWidget::playStateChangedSlot(KoPlaybackSession::State state)
-{
-    ui->pushBtn_play->setChecked(state == KoPlaybackSession::State::Playing);
-}
-
-void VelmorMainWidget::stopPlay()
-{
-    m_session->stop();
-}
-
 // Every display was closed: the idle cover over the video area, the
 // instruments at rest.
 void VelmorMainWidget::sessionStoppedSlot()
@@ -180,11 +129,6 @@ void VelmorMainWidget::sessionStoppedSlot()
         setFullScreenMode(false);
 }
 
-void VelmorMainWidget::on_pushBtn_stop_clicked()
-{
-    m_session->stop();
-}
-
 void VelmorMainWidget::on_pushBtn_play_clicked()
 {
     m_session->togglePause();
@@ -192,34 +136,9 @@ void VelmorMainWidget::on_pushBtn_play_clicked()
     ui->pushBtn_play->setChecked(playState() == KoPlaybackSession::State::Playing);
 }
 
-void VelmorMainWidget::pauseAll()
-{
-    m_session->pause();
-}
-
-void VelmorMainWidget::on_pushBtn_lastFrame_clicked()
-{
-    m_session->step(false);
-}
-
-void VelmorMainWidget::on_pushBtn_nextFrame_clicked()
-{
-    m_session->step(true);
-}
-
 void VelmorMainWidget::playSelectFile(const QString &path)
 {
     m_session->play(m_playlist->findOrAdd(path));
-}
-
-void VelmorMainWidget::on_horizontalSlider_progress_sliderPressed()
-{
-    m_sliderPressed = true;
-}
-
-void VelmorMainWidget::on_horizontalSlider_progress_sliderReleased()
-{
-    m_sliderPressed = false;
 }
 
 void VelmorMainWidget::on_horizontalSlider_progress_valueChanged(int value)
@@ -282,79 +201,15 @@ void VelmorMainWidget::on_pushBtn_capture_clicked()
     if (m_session->isStopped())
         return;
     JXDefaultSettings *settings = JXDefaultSettings::instance();
-    const QString folder = settings->getSnapDir();
-    bool first = true;
-    for (int k = 1; k <= 3; ++k) {
-        KoFileInfoModel *m = channelModel(k);
-        if (m == nullptr)
-            continue;
-        const int n = KoPlaybackRules::nextSnapshotNumber(folder, m->displayName(),
-                                                          settings->getLastCaptureIndex(), first);
-        first = false;
-        const QString path =
-            folder + QLatin1Char('/') + KoPlaybackRules::snapshotFileName(m->displayName(), n);
-        settings->setLastCaptureIndex(n);
-        display(k)->capture(path);
-    }
-}
-
-void VelmorMainWidget::onSaved(QString path)
-{
-    QString name = path.section(QLatin1Char('/'), -1);
-    const int cut = name.indexOf(QStringLiteral("#.#"));
-    if (cut >= 0)
-        name.truncate(cut);
-    name += QStringLiteral(".jpg");
-    const QString target = JXDefaultSettings::instance()->getSnapDir() + QLatin1Char('/') + name;
-    if (QFile::exists(target))
-        return;
-    if (!QFile::rename(path, target))
-        qCWarning(lcUi) << "cannot move the snapshot" << path << "to" << target;
-}
-
-void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)
-{
-    using Action = KoPlaybackKeys::Action;
-    switch (action) {
-    case Action::None:
-        break;
-    case Action::PlayPause:
-        if (channelModel(1))
-            on_pushBtn_play_clicked();
-        break;
-    case Action::PreviousRecording:
-        m_session->step(false);
-        break;
-    case Action::NextRecording:
-        m_session->step(true);
-        break;
-    case Action::ZoomIn:
-        on_pushBtn_zoom_out_clicked();
-        break;
-    case Action::ZoomOut:
-        on_pushBtn_zoom_in_clicked();
-        break;
-    case Action::SwitchLayout:
-        on_pushBtn_pipe_clicked();
-        break;
-    case Action::LeaveFullScreen:
-        if (m_isFullScreen)
-            setFullScreenMode(false);
-        break;
-    case Action::FrameForward:
-    case Action::FrameBack:
-        m_shownSecond = -1;
-        m_session->stepFrame(action == Action::FrameForward ? 1 : -1);
-        break;
-    case Action::Slower:
-        m_session->setSpeed(KoPlaybackSpeed::slower(playbackSpeed()));
-        break;
-    case Action::Faster:
-        m_session->setSpeed(KoPlaybackSpeed::faster(playbackSpeed()));
-        break;
-    case Action::NormalSpeed:
-        m_session->setSpeed(KoPlaybackSpeed::Normal);
-        break;
+    QStringList names;
+    for (int k = 1; k <= m_session->displayCount(); ++k)
+        names << (channelModel(k) ? channelModel(k)->displayName() : QString());
+    int last = settings->getLastCaptureIndex();
+    const QStringList paths = KoPlaybackRules::snapshotPaths(settings->getSnapDir(), names, &last);
+    settings->setLastCaptureIndex(last);
+    for (int k = 1; k <= paths.size(); ++k) {
+        if (!paths.at(k - 1).isEmpty())
+            display(k)->capture(paths.at(k - 1));
     }
 }
 
@@ -366,45 +221,25 @@ void VelmorMainWidget::showSpeed(double speed)
     ui->label_play_time->setText(text + KoPlaybackSpeed::suffix(speed));
 }
 
-void VelmorMainWidget::showFileListMenu(const QPoint &pos)
-{
-    const QModelIndex index = ui->treeView_filelist->indexAt(pos);
-    KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
-    if (recording == nullptr)
-        return;
-    QMenu menu(ui->treeView_filelist);
-    applyMenuStyle(&menu);
-    menu.addAction(KoTrackExportDialog::menuText(),
-                   [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
-    menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
-}
-
 void VelmorMainWidget::setPlayControlsEnabled(bool enabled)
 {
-    for (QWidget *control :
-         {static_cast<QWidget *>(ui->pushBtn_capture), static_cast<QWidget *>(ui->pushBtn_fullscreen),
-          static_cast<QWidget *>(ui->pushBtn_play), static_cast<QWidget *>(ui->pushBtn_stop),
-          static_cast<QWidget *>(ui->pushBtn_lastFrame), static_cast<QWidget *>(ui->pushBtn_nextFrame),
-          static_cast<QWidget *>(ui->pushBtn_zoom_in), static_cast<QWidget *>(ui->pushBtn_zoom_out),
-          static_cast<QWidget *>(ui->horizontalSlider_progress)})
+    const QList<QWidget *> controls = {
+        ui->pushBtn_capture, ui->pushBtn_fullscreen, ui->pushBtn_play,
+        ui->pushBtn_stop,    ui->pushBtn_lastFrame,  ui->pushBtn_nextFrame,
+        ui->pushBtn_zoom_in, ui->pushBtn_zoom_out,   ui->horizontalSlider_progress};
+    for (QWidget *control : controls)
         control->setEnabled(enabled);
 }
 
 // A channel that cannot play shows the cover in its own display.
 void VelmorMainWidget::showChannelFailure(int k)
 {
-    JXPlayWidget *d = display(k);
     KoCoverWidget *&cover = m_channelCovers[k - 1];
-    if (cover == nullptr) {
-        cover = new KoCoverWidget(d);
-        // Stacked over the engine's native video window.
-        cover->setAttribute(Qt::WA_NativeWindow);
-        new CoverFollower(cover, d);
-    }
-    cover->setGeometry(d->rect());
+    if (cover == nullptr)
+        cover = KoCoverWidget::over(display(k));
     cover->show();
     cover->raise();
-    d->show();
+    display(k)->show();
 }
 
 void VelmorMainWidget::hideChannelFailure(int k)

@@ -11,12 +11,14 @@
 #include "library/KoPlaylist.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
+#include "widgets/KoTrackExportDialog.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -239,4 +241,17 @@ void VelmorMainWidget::willDeleteFileSlot(QModelIndex index)
         ui->widget_draw_gsensor->setModel(nullptr);
     m_playlist->remove(recording);
     refreshFileList();
+}
+
+void VelmorMainWidget::showFileListMenu(const QPoint &pos)
+{
+    const QModelIndex index = ui->treeView_filelist->indexAt(pos);
+    KoFileInfoModel *recording = JXDeviceTreeView::recordingAt(index);
+    if (recording == nullptr)
+        return;
+    QMenu menu(ui->treeView_filelist);
+    applyMenuStyle(&menu);
+    menu.addAction(KoTrackExportDialog::menuText(),
+                   [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
+    menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
 }

@@ -45,18 +45,6 @@ void VelmorMainWidget::mapLoadFinishedSlot(bool isok)
     showTrackLine();
 }
 
-void VelmorMainWidget::slotLoadFinished(QString url, QString html)
-{
-    Q_UNUSED(url);
-    Q_UNUSED(html);
-    showTrackLine();
-}
-
-void VelmorMainWidget::slotLoadError()
-{
-    qCInfo(lcMap) << "the map page could not be loaded";
-}
-
 void VelmorMainWidget::showTrackLine()
 {
     const KoFileInfoModel *m = channelModel(1);

@@ -1,7 +1,8 @@
 #include "playback/PlayLabel.h"
 
+#include "app/KoLogging.h"
+
 #include <QByteArray>
-#include <QDebug>
 #include <QMetaType>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
@@ -57,7 +58,7 @@ QByteArray chooseVideoOutput()
         context.doneCurrent();
     }
     const QByteArray vo = renderer.isEmpty() || isSoftwareRenderer(renderer) ? "x11" : "gpu,x11";
-    qWarning() << "PlayLabel::chooseVideoOutput" << __LINE__ << "renderer" << renderer << "vo" << vo;
+    qCInfo(lcPlayback) << "video output" << vo << "for the renderer" << renderer;
     return vo;
 }
 
@@ -72,7 +73,7 @@ PlayLabel::PlayLabel(QWidget *parent)
     // libmpv refuses to start under a locale that writes numbers with a comma.
     const char *numeric = std::setlocale(LC_NUMERIC, nullptr);
     if (numeric == nullptr || std::strcmp(numeric, "C") != 0) {
-        qWarning() << "PlayLabel::PlayLabel" << 41 << "LC_NUMERIC was" << numeric;
+        qCDebug(lcPlayback) << "numeric locale was" << numeric << "; libmpv needs C";
         std::setlocale(LC_NUMERIC, "C");
     }
 
@@ -148,7 +149,6 @@ void PlayLabel::on_file_close()
 {
     if (m_mpv == nullptr)
         return;
-    qWarning() << "PlayLabel::on_file_close" << 313;
     command("stop");
     m_zoomValue = 0.0f;
     on_file_Scale(m_keepRatio);
@@ -158,32 +158,29 @@ void PlayLabel::on_file_open(QString path)
 {
     if (m_mpv == nullptr)
         return;
-    qWarning() << "PlayLabel::on_file_open" << 303;
-    // Until libmpv starts this file, an end it reports belongs to the one
-    // before (ended, stopped or replaced), not to this one.
-    m_openPending = true;
+    // Until libmpv names this file's playlist entry, what it reports belongs
+    // to the file before (ended, stopped or replaced), not to this one.
+    m_loadReplyPending = true;
+    m_currentEntry = -1;
+    qCDebug(lcPlayback).noquote() << "open" << path;
     command("loadfile", path.toUtf8(), QByteArray(), kLoadFileReply);
 }
 
 void PlayLabel::on_file_contiue()
 {
-    qWarning() << "PlayLabel::on_file_contiue" << 282;
     setOption("pause", QStringLiteral("no"));
 }
 
 void PlayLabel::on_file_pause()
 {
-    qWarning() << "PlayLabel::on_file_pause" << 274;
     setOption("pause", QStringLiteral("yes"));
 }
 
 void PlayLabel::on_file_Scale(bool isKeepRatio)
 {
-    qWarning() << "PlayLabel::on_file_Scale" << 235;
     m_keepRatio = isKeepRatio;
     // Not keeping the ratio stretches the picture over the whole display; the
     // base zoom is 0 either way.
-    qWarning() << "keep ration = " << 0 << "keepaspect" << isKeepRatio;
     setOption("keepaspect", isKeepRatio ? QStringLiteral("yes") : QStringLiteral("no"));
     setOption(kVideoZoom, QStringLiteral("0"));
 }
@@ -196,7 +193,6 @@ void PlayLabel::applyZoom(float value)
 bool PlayLabel::on_file_zoom_in()
 {
     m_zoomValue += 0.5f;
-    qWarning() << "zoomvalue = " << m_zoomValue;
     if (m_zoomValue > 3.0f) {
         m_zoomValue = 3.0f;
         return false;
@@ -208,7 +204,6 @@ bool PlayLabel::on_file_zoom_in()
 bool PlayLabel::on_file_zoom_out()
 {
     m_zoomValue -= 0.5f;
-    qWarning() << "zoomvalue = " << m_zoomValue;
     if (m_zoomValue < 0.0f) {
         m_zoomValue = 0.0f;
         return false;
@@ -223,7 +218,6 @@ bool PlayLabel::on_file_zoom_out()
 
 void PlayLabel::on_file_Speed(float speed)
 {
-    qWarning() << "PlayLabel::on_file_Speed" << 228;
     setOption("speed", QString::number(speed, 'g', 6));
 }
 
@@ -231,15 +225,12 @@ void PlayLabel::on_file_volume(int volume)
 {
     if (volume == m_volume)
         return;
-    qWarning() << "PlayLabel::on_file_volume" << 188;
-    qWarning() << "set volume to " << volume;
     m_volume = volume;
     setOption(kVolume, QString::number(volume));
 }
 
 void PlayLabel::on_file_Mute(bool bMute)
 {
-    qWarning() << "PlayLabel::on_file_Mute" << 154;
     if (bMute) {
         setOption(kVolume, QStringLiteral("0"));
         m_muted = true;
@@ -251,7 +242,6 @@ void PlayLabel::on_file_Mute(bool bMute)
 
 void PlayLabel::on_file_Mute()
 {
-    qWarning() << "PlayLabel::on_file_Mute" << 169;
     on_file_Mute(!m_muted);
 }
 
@@ -259,13 +249,11 @@ void PlayLabel::on_file_seek(int seconds)
 {
     if (m_mpv == nullptr)
         return;
-    qWarning() << "PlayLabel::on_file_seek" << 292;
     command("seek", QString::number(seconds).toLatin1(), "absolute");
 }
 
 void PlayLabel::get_length_string()
 {
-    qWarning() << "PlayLabel::get_length_string" << 221;
     command("length");
 }
 
@@ -360,16 +348,45 @@ void PlayLabel::on_mpv_events()
     }
 }
 
+void PlayLabel::onLoadFileReply(const mpv_event *event)
+{
+    m_loadReplyPending = false;
+    // A file that could not even be asked for is never started.
+    if (event->error < 0) {
+        m_currentEntry = -1;
+        return;
+    }
+    // The entry the new file got; unknown (0), the next one started is it.
+    m_currentEntry = 0;
+    const auto *reply = static_cast<const mpv_event_command *>(event->data);
+    if (reply == nullptr || reply->result.format != MPV_FORMAT_NODE_MAP)
+        return;
+    const mpv_node_list *map = reply->result.u.list;
+    for (int i = 0; map != nullptr && i < map->num; ++i) {
+        if (std::strcmp(map->keys[i], "playlist_entry_id") == 0 && map->values[i].format == MPV_FORMAT_INT64)
+            m_currentEntry = map->values[i].u.int64;
+    }
+    if (m_currentEntry == 0 && m_startedEntry > 0)
+        m_currentEntry = m_startedEntry;
+}
+
+bool PlayLabel::isCurrentEntry(int64_t entry) const
+{
+    return !m_loadReplyPending && m_currentEntry > 0 && entry == m_currentEntry;
+}
+
 void PlayLabel::dispatchMpvEvent(const mpv_event *event)
 {
-    if (event->event_id != MPV_EVENT_FILE_LOADED && event->event_id != MPV_EVENT_PROPERTY_CHANGE)
-        qWarning("event->event_id %d", int(event->event_id));
+    if (event->event_id != MPV_EVENT_PROPERTY_CHANGE)
+        qCDebug(lcPlayback) << "engine event" << mpv_event_name(event->event_id);
+    // The news of a file that was replaced: its load, first frame and
+    // position are no longer the display's.
+    const bool stale = !isCurrentEntry(m_startedEntry);
 
     switch (event->event_id) {
     case MPV_EVENT_COMMAND_REPLY: {
-        // A file that could not even be asked for is never started.
-        if (event->reply_userdata == kLoadFileReply && event->error < 0)
-            m_openPending = false;
+        if (event->reply_userdata == kLoadFileReply)
+            onLoadFileReply(event);
         const QString shot = m_pendingShots.take(event->reply_userdata);
         if (!shot.isNull()) {
             QPointer<PlayLabel> guard(this);
@@ -380,21 +397,26 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         emit sigCommandReplay();
         break;
     }
-    case MPV_EVENT_START_FILE:
-        m_openPending = false;
+    case MPV_EVENT_START_FILE: {
+        const auto *start = static_cast<const mpv_event_start_file *>(event->data);
+        m_startedEntry = start ? start->playlist_entry_id : -1;
+        if (!m_loadReplyPending && m_currentEntry == 0)
+            m_currentEntry = m_startedEntry;
         break;
+    }
     case MPV_EVENT_END_FILE: {
         const auto *end = static_cast<const mpv_event_end_file *>(event->data);
-        const bool current = !m_openPending && end != nullptr;
+        const bool current = end != nullptr && isCurrentEntry(end->playlist_entry_id);
         m_lastEndWasError = current && end->reason == MPV_END_FILE_REASON_ERROR;
         m_lastEndWasEof = current && end->reason == MPV_END_FILE_REASON_EOF;
         if (m_lastEndWasError)
-            qWarning() << "PlayLabel::dispatchMpvEvent" << __LINE__ << "file ended with"
-                       << mpv_error_string(end->error);
+            qCInfo(lcPlayback) << "the file cannot be played:" << mpv_error_string(end->error);
         emit sigPlayFinish();
         break;
     }
     case MPV_EVENT_FILE_LOADED: {
+        if (stale)
+            break;
         int64_t filesize = 0;
         int64_t width = 0;
         int64_t height = 0;
@@ -403,18 +425,19 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         mpv_get_property(m_mpv, "height", MPV_FORMAT_INT64, &height);
         emit sigUpdateFileAttribute(filesize, int(width), int(height));
         double duration = 0.0;
-        int ret = mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration);
-        qWarning() << "duration is " << duration << " and ret is " << ret << "filesize is " << filesize
-                   << "width = " << width << "height = " << height;
+        mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration);
+        qCDebug(lcPlayback) << "loaded:" << duration << "s," << width << "x" << height << "," << filesize
+                            << "bytes";
         emit sigSetVideoRange(float(duration));
         break;
     }
     case MPV_EVENT_PLAYBACK_RESTART:
-        emit sigPlaybackRestart();
+        if (!stale)
+            emit sigPlaybackRestart();
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *prop = static_cast<const mpv_event_property *>(event->data);
-        if (prop != nullptr && prop->name != nullptr && std::strcmp(prop->name, kTimePos) == 0 &&
+        if (!stale && prop != nullptr && prop->name != nullptr && std::strcmp(prop->name, kTimePos) == 0 &&
             prop->format == MPV_FORMAT_DOUBLE && prop->data != nullptr)
             emit sigProgressChange(float(*static_cast<const double *>(prop->data)));
         break;

@@ -97,6 +97,8 @@ private:
     void command(const QByteArray &a, const QByteArray &b = QByteArray(), const QByteArray &c = QByteArray(),
                  uint64_t replyId = 0);
     double doubleProperty(const char *name, double fallback) const;
+    void onLoadFileReply(const mpv_event *event);
+    bool isCurrentEntry(int64_t entry) const;
     void applyZoom(float value);
 
     bool m_keepRatio = true;
@@ -105,8 +107,12 @@ private:
     bool m_muted = false;
     bool m_lastEndWasError = false;
     bool m_lastEndWasEof = false;
-    // A file was asked for and libmpv has not started it yet.
-    bool m_openPending = false;
+    // The playlist entry of the file asked for last (0 until known, -1
+    // none), and of the file libmpv started last; events of any other entry
+    // are old news.
+    bool m_loadReplyPending = false;
+    int64_t m_currentEntry = -1;
+    int64_t m_startedEntry = -1;
     mpv_handle *m_mpv = nullptr;
     // Screenshots in flight, by the reply id of their command.
     QHash<uint64_t, QString> m_pendingShots;

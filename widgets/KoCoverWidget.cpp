@@ -21,6 +21,24 @@ KoCoverWidget::KoCoverWidget(QWidget *parent)
 
 KoCoverWidget::~KoCoverWidget() = default;
 
+KoCoverWidget *KoCoverWidget::over(QWidget *display)
+{
+    auto *cover = new KoCoverWidget(display);
+    // Stacked over the engine's native video window.
+    cover->setAttribute(Qt::WA_NativeWindow);
+    cover->setGeometry(display->rect());
+    cover->hide();
+    display->installEventFilter(cover);
+    return cover;
+}
+
+bool KoCoverWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched == parent())
+        setGeometry(static_cast<QWidget *>(watched)->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
 void KoCoverWidget::resizeEvent(QResizeEvent *event)
 {
     m_content->setGeometry(0, 0, width(), height());

@@ -21,8 +21,13 @@ public:
 
     QWidget *contentPanel() const { return m_content; }
 
+    // A cover over the whole of `display` (also over the native window a
+    // video engine draws into), following its size; hidden until shown.
+    static KoCoverWidget *over(QWidget *display);
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     std::unique_ptr<Ui::KoCoverWidget> ui;

@@ -377,6 +377,26 @@ private slots:
         QVERIFY(restart.wait(10000));
     }
 
+    // A file replaced before libmpv started it: its end (here an error) and
+    // its news are not taken for the next file's.
+    void theNewsOfAReplacedFileAreNotTheNextOnes()
+    {
+        auto label = makeLabel();
+        QSignalSpy range(label.get(), &PlayLabel::sigSetVideoRange);
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        play(label.get(), QStringLiteral("/nonexistent/missing.mp4"));
+        label->on_file_close();
+        play(label.get(), videoPath(kFront));
+        QVERIFY(restart.wait(10000));
+        QVERIFY(!label->lastEndWasError());
+        QVERIFY(!label->lastEndWasEof());
+        QCOMPARE(range.count(), 1);
+        QVERIFY(qAbs(range.first().first().toFloat() - 10.0f) < 0.1f);
+        // Its own end is its own.
+        label->on_file_seek(9);
+        QTRY_VERIFY_WITH_TIMEOUT(label->lastEndWasEof(), 10000);
+    }
+
     void threeEnginesRunAndGoAwayWhilePlaying()
     {
         std::vector<std::unique_ptr<PlayLabel>> labels;
