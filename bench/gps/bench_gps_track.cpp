@@ -2,7 +2,6 @@
 // of a recording, with about 2 Mbit/s of (sparse) video between the GPS
 // records. Measures, with the files in the page cache, the extraction into
 // a track text file and the parsing of the 3600 lines into records.
-// The extractor's diagnostics go to /dev/null; the figures to the terminal.
 
 #include "TrackFixtures.h"
 #include "gps/KoGPSModel.h"
@@ -15,10 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <fstream>
 #include <memory>
-#include <unistd.h>
 
 using namespace fixtures;
 
@@ -112,19 +108,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "cannot write the recordings to %s\n", qPrintable(dir.path()));
         return 1;
     }
-    // The figures go to the original standard output, the diagnostics to /dev/null.
-    fflush(stdout);
-    const int terminal = dup(1);
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, 1);
-    close(devNull);
-    std::ofstream out("/proc/self/fd/" + std::to_string(terminal));
-
     benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter;
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }
