@@ -1,9 +1,8 @@
 #include "gps/KoChinaLocation.h"
 
-#include <QDebug>
+#include "app/KoLogging.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -49,25 +48,18 @@ KoChinaLocation *KoChinaLocation::instance()
     return location;
 }
 
-bool KoChinaLocation::isInChina(double lat, double lng) const
+KoChinaLocation::Placement KoChinaLocation::placementOf(double lat, double lng) const
 {
     for (const Rect &region : m_regions) {
         if (!region.contains(lat, lng))
             continue;
         for (const Rect &exclude : m_excludes) {
-            if (exclude.contains(lat, lng)) {
-                printf("in exclude rectange\n");
-                fflush(stdout);
-                return false;
-            }
+            if (exclude.contains(lat, lng))
+                return Excluded;
         }
-        printf("in region rectange\n");
-        fflush(stdout);
-        return true;
+        return InRegion;
     }
-    printf("out of region rectange\n");
-    fflush(stdout);
-    return false;
+    return OutsideRegions;
 }
 
 namespace {
@@ -86,6 +78,18 @@ void shiftWgs84ToGcj02(double lng, double lat, double *outLng, double *outLat)
     *outLng = lng + (dLng * 180.0) / (kSemiMajor / s * std::cos(radLat) * kPi);
 }
 
+// Outside mainland China coordinates stay as they are.
+bool isShifted(double lat, double lng, const char *conversion)
+{
+    const KoChinaLocation::Placement placement = KoChinaLocation::instance()->placementOf(lat, lng);
+    if (placement == KoChinaLocation::InRegion)
+        return true;
+    qCDebug(lcGps, "%s: %.6f, %.6f left as it is (%s)", conversion, lat, lng,
+            placement == KoChinaLocation::Excluded ? "in an exclude rectangle"
+                                                   : "outside the region rectangles");
+    return false;
+}
+
 void shiftGcj02ToBd09(double lng, double lat, double *outLng, double *outLat)
 {
     const double x = lng;
@@ -100,10 +104,9 @@ void shiftGcj02ToBd09(double lng, double lat, double *outLng, double *outLat)
 
 void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outLat)
 {
-    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
+    if (!isShifted(lat, lng, "WGS-84 to GCJ-02")) {
         *outLng = lng;
         *outLat = lat;
-        qWarning() << "convert_wgs84_to_gcj02 is out of china";
         return;
     }
     shiftWgs84ToGcj02(lng, lat, outLng, outLat);
@@ -111,10 +114,9 @@ void convert_wgs84_to_gcj02(double lng, double lat, double *outLng, double *outL
 
 void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLat)
 {
-    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
+    if (!isShifted(lat, lng, "GCJ-02 to BD-09")) {
         *outLng = lng;
         *outLat = lat;
-        qWarning() << "convert_gcj02_to_bd09 is out of china";
         return;
     }
     shiftGcj02ToBd09(lng, lat, outLng, outLat);
@@ -122,10 +124,9 @@ void convert_gcj02_to_bd09(double lng, double lat, double *outLng, double *outLa
 
 void convert_wgs84_to_bd09(double lng, double lat, double *outLng, double *outLat)
 {
-    if (!KoChinaLocation::instance()->isInChina(lat, lng)) {
+    if (!isShifted(lat, lng, "WGS-84 to BD-09")) {
         *outLng = lng;
         *outLat = lat;
-        qWarning() << "convert_wgs84_to_bd09 is out of china";
         return;
     }
     shiftWgs84ToGcj02(lng, lat, outLng, outLat);

@@ -26,10 +26,18 @@ public:
         }
     };
 
+    // Which rule decided.
+    enum Placement
+    {
+        OutsideRegions, // in no region rectangle
+        Excluded,       // in a region rectangle and in an exclude rectangle
+        InRegion        // in a region rectangle and in no exclude rectangle
+    };
+
     static KoChinaLocation *instance();
 
-    // Prints which rule decided ("in region rectange", ...) on standard output.
-    bool isInChina(double lat, double lng) const;
+    Placement placementOf(double lat, double lng) const;
+    bool isInChina(double lat, double lng) const { return placementOf(lat, lng) == InRegion; }
 
     const QVector<Rect> &regions() const { return m_regions; }
     const QVector<Rect> &excludes() const { return m_excludes; }

@@ -1,15 +1,13 @@
 #include "gps/KoTrackExtractor.h"
 
+#include "app/KoLogging.h"
 #include "gps/KoByteSource.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
 #include <atomic>
 #include <charconv>
-#include <climits>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -39,7 +37,7 @@ bool isOneOf(const char *type, std::initializer_list<const char *> names)
     return false;
 }
 
-// Bytes of a hostile file are printed as text: keep them to printable ASCII.
+// Bytes of a hostile file are shown as text: keep them to printable ASCII.
 void printableCopy(char *out, const uchar *in, int length)
 {
     int i = 0;
@@ -61,9 +59,23 @@ float le32f(const uchar *p)
     return f;
 }
 
-int clampToInt(qint64 v)
+const char *kindName(KoTrackExtractor::Kind kind)
 {
-    return int(qBound<qint64>(INT_MIN, v, INT_MAX));
+    switch (kind) {
+    case KoTrackExtractor::MovWalk:
+        return "MOV walk";
+    case KoTrackExtractor::Mp4Walk:
+        return "MP4 walk";
+    case KoTrackExtractor::TsScan:
+        break;
+    }
+    return "TS survey";
+}
+
+template <typename T> void appendListed(QVector<T> *list, const T &value)
+{
+    if (list->size() < KoTrackExtractor::Diagnostics::kMaxListed)
+        list->append(value);
 }
 
 // Writes the fields of a track line as the printf format
@@ -132,7 +144,6 @@ struct KoTrackExtractor::Box
     int headerSize = 8;
     bool largeSize = false;
     char type[4] = {};
-    char name[5] = {}; // printable form of the type
 };
 
 struct KoTrackExtractor::Sample
@@ -188,14 +199,38 @@ struct KoTrackExtractor::Sample
     bool isWritable() const { return status == 'A' || status == 'V'; }
 };
 
-// Prints the block's identifier and tells whether it is ours. The field is 16
+// Tells whether the block is ours, and notes its identifier. The field is 16
 // bytes; nothing past it is looked at.
-static bool isIdentified(const uchar *block)
+bool KoTrackExtractor::isIdentified(const uchar *block)
 {
-    char text[17];
-    printableCopy(text, block + kIdentifierOffset, 16);
-    printf("identify: %s", text);
-    return memcmp(block + kIdentifierOffset, kIdentifier, sizeof kIdentifier) == 0;
+    const bool ours = memcmp(block + kIdentifierOffset, kIdentifier, sizeof kIdentifier) == 0;
+    ++m_diagnostics.blocksChecked;
+    const bool listed = m_diagnostics.identifiers.size() < Diagnostics::kMaxListed;
+    // Only the blocks that are not ours are worth a line each.
+    const bool logged = !ours && lcGps().isDebugEnabled();
+    if (listed || logged) {
+        char text[17];
+        printableCopy(text, block + kIdentifierOffset, 16);
+        if (listed)
+            m_diagnostics.identifiers.append(QByteArray(text));
+        if (logged)
+            qCDebug(lcGps, "block %d: identifier \"%s\" is not ours", m_diagnostics.blocksChecked, text);
+    }
+    return ours;
+}
+
+void KoTrackExtractor::noteBox(const Box &box, bool wellFormed)
+{
+    char name[5];
+    printableCopy(name, reinterpret_cast<const uchar *>(box.type), 4);
+    ++m_diagnostics.boxesRead;
+    appendListed(&m_diagnostics.boxes, {QByteArray(name), box.size, box.largeSize, wellFormed});
+    if (wellFormed)
+        qCDebug(lcGps, "box '%s' at %lld: %lld bytes%s", name, box.offset, box.size,
+                box.largeSize ? " (64-bit size)" : "");
+    else
+        qCDebug(lcGps, "box '%s' at %lld is malformed or runs past its parent: the walk ends", name,
+                box.offset);
 }
 
 KoTrackExtractor::KoTrackExtractor(KoByteSource *source, const QString &outputPath)
@@ -218,6 +253,9 @@ int KoTrackExtractor::tsDataPacketCount()
 int KoTrackExtractor::run(Kind kind)
 {
     m_wasDirect = false;
+    m_diagnostics = Diagnostics();
+    m_diagnostics.fileSize = m_reader.size();
+    qCDebug(lcGps, "%s over %lld bytes", kindName(kind), m_diagnostics.fileSize);
     int result;
     if (kind == MovWalk)
         result = movWalk();
@@ -237,7 +275,8 @@ bool KoTrackExtractor::readBox(qint64 offset, qint64 end, bool largeSizes, Box *
     m_reader.read(offset, header, sizeof header);
     box->offset = offset;
     memcpy(box->type, header + 4, 4);
-    printableCopy(box->name, header + 4, 4);
+    box->size = 0;
+    box->largeSize = false;
     if (end - offset < 8)
         return false;
     quint64 size = KoByteReader::bigEndian32(header);
@@ -259,29 +298,21 @@ bool KoTrackExtractor::readBox(qint64 offset, qint64 end, bool largeSizes, Box *
 int KoTrackExtractor::mp4Walk()
 {
     const qint64 fileSize = m_reader.size();
-    printf("Filesize:%ld\n", long(fileSize));
-
     Box tracks[4];
     int trackCount = 0;
     qint64 offset = 0;
     while (offset < fileSize) {
         Box box;
         const bool wellFormed = readBox(offset, fileSize, true, &box);
-        printf("atom '%s'\n", box.name);
+        noteBox(box, wellFormed);
         if (!wellFormed)
             break;
-        if (box.largeSize)
-            printf("atom size is 1, get it from largesize is %ld\n", long(box.size));
         if (isType(box.type, "moov")) {
-            printf("=======did find 'moov', offset 8 byte to find 'mvhd'=======\n");
             offset += box.headerSize;
         } else if (isType(box.type, "gps ")) {
-            printf("gps buffer size is %d\n", clampToInt(box.size));
             const int result = decodeGpsIndexBox(box);
-            if (result >= 0) {
-                fflush(stdout);
+            if (result >= 0)
                 return result;
-            }
             break;
         } else {
             // 'trak' is remembered for the track phase; every other box
@@ -290,34 +321,31 @@ int KoTrackExtractor::mp4Walk()
                 tracks[trackCount++] = box;
             offset += box.size;
         }
-        printf("%s size is %ld total %ld\n", box.name, long(box.size), long(offset));
         if (trackCount == 4)
             break;
     }
 
     // No GPS index box: look for a track whose chunks are the GPS blocks.
+    qCDebug(lcGps, "no GPS index box; looking for GPS blocks as the chunks of %d tracks", trackCount);
     int result = -1;
     for (int i = 0; i < trackCount && result < 0; ++i) {
         Box stco;
         if (findChunkTable(tracks[i], true, &stco, nullptr))
             result = decodeDirectChunks(stco);
     }
-    fflush(stdout);
     return result;
 }
 
 int KoTrackExtractor::movWalk()
 {
     const qint64 fileSize = m_reader.size();
-    printf("Filesize:%ld\n", long(fileSize));
-
     Box tracks[2];
     int trackCount = 0;
     qint64 offset = 0;
     while (offset < fileSize && trackCount < 2) {
         Box box;
         const bool wellFormed = readBox(offset, fileSize, false, &box);
-        printf("atom is '%s'\n", box.name);
+        noteBox(box, wellFormed);
         if (!wellFormed)
             break;
         if (isType(box.type, "moov")) {
@@ -349,7 +377,7 @@ int KoTrackExtractor::movWalk()
 // false for a video track and for a track without one. The last sample
 // description met on the way goes to *stsd when asked for (its size stays 0
 // when there is none).
-bool KoTrackExtractor::findChunkTable(const Box &track, bool largeSizes, Box *stco, Box *stsd) const
+bool KoTrackExtractor::findChunkTable(const Box &track, bool largeSizes, Box *stco, Box *stsd)
 {
     const qint64 trackEnd = track.offset + track.size;
     qint64 offset = track.offset + track.headerSize;
@@ -378,7 +406,6 @@ int KoTrackExtractor::tsScan()
     if (!openOutput())
         return -1;
     const qint64 fileSize = m_reader.size();
-    printf("Filesize:%ld\n", long(fileSize));
     // Whole runs of packets are read at once; a short last packet reads as zeros.
     constexpr qint64 kPacketsPerRead = 256;
     QByteArray chunk(int(kTsPacketSize * kPacketsPerRead), '\0');
@@ -387,40 +414,49 @@ int KoTrackExtractor::tsScan()
         m_reader.read(offset, chunk.data(), chunk.size());
         const qint64 length = qMin(qint64(chunk.size()), fileSize - offset);
         for (qint64 p = 0; p < length; p += kTsPacketSize) {
+            // Sync byte, then "payload start" with a PID from 0x300 to 0x3ff.
             if (bytes[p] == 0x47 && bytes[p + 1] == 0x43) {
                 const int n = s_tsDataPackets.fetch_add(1) + 1;
-                printf("(%d)----%x-%x-%x\n", n, 0x47, 0x43, bytes[p + 2]);
+                const int pid = 0x300 | bytes[p + 2];
+                ++m_diagnostics.tsDataPackets;
+                appendListed(&m_diagnostics.tsPackets, {n, pid});
+                qCDebug(lcGps, "TS data packet %d at %lld, PID 0x%x", n, offset + p, pid);
             }
         }
     }
-    printf("prase ts end...");
-    fflush(stdout);
+    qCDebug(lcGps, "TS survey done: %d data packets; a TS recording gives no track",
+            m_diagnostics.tsDataPackets);
     closeOutput();
     return -1;
 }
 
 // A track header ends with width and height as 16.16 fixed point; the values
 // read here straddle them and give the integer sizes for ordinary headers.
-bool KoTrackExtractor::isVideoTrack(const Box &tkhd) const
+bool KoTrackExtractor::isVideoTrack(const Box &tkhd)
 {
     const KoByteReader box = m_reader.sub(tkhd.offset, tkhd.size);
     const qint32 width = qint32(box.be32(tkhd.size - 10));
     const qint32 height = qint32(box.be32(tkhd.size - 6));
-    printf("frameWidth %d, frameHeight %d", width, height);
-    return width > 0 && height > 0;
+    const bool video = width > 0 && height > 0;
+    appendListed(&m_diagnostics.trackFrames, QSize(width, height));
+    qCDebug(lcGps, "track header at %lld: frame %d x %d, %s", tkhd.offset, width, height,
+            video ? "a video track, passed over" : "no video");
+    return video;
 }
 
 // From a sound sample description: the bytes of audio per chunk, in units of
 // 1024, which is where the chunk's GPS box starts.
-qint64 KoTrackExtractor::soundGpsDistance(const Box &stsd) const
+qint64 KoTrackExtractor::soundGpsDistance(const Box &stsd)
 {
     const KoByteReader box = m_reader.sub(stsd.offset, stsd.size);
     const qint64 channels = box.be16(stsd.size - 12);
     const qint64 bits = box.be16(stsd.size - 10);
     const qint64 rate = box.be16(stsd.size - 4);
     const qint64 distance = (channels * bits * rate / 8000) * 1024;
-    printf("channelNo %d, sampleBit %d, sampleRate %d, gpsOffset %d", int(channels), int(bits), int(rate),
-           clampToInt(distance));
+    m_diagnostics.soundFormatRead = true;
+    m_diagnostics.soundFormat = {int(channels), int(bits), int(rate), distance};
+    qCDebug(lcGps, "sound: %d channels, %d bits, %d Hz: GPS boxes %lld bytes behind each sound chunk",
+            int(channels), int(bits), int(rate), distance);
     return distance;
 }
 
@@ -431,7 +467,10 @@ int KoTrackExtractor::decodeGpsIndexBox(const Box &gps)
     const KoByteReader box = m_reader.sub(gps.offset, gps.size);
     const qint32 version = qint32(box.be32(8));
     const qint32 count = qint32(box.be32(12));
-    printf("version is %d(%x), gps count is %d\n", version, quint32(version), count);
+    m_diagnostics.indexBox = true;
+    m_diagnostics.indexVersion = version;
+    m_diagnostics.indexCount = count;
+    qCDebug(lcGps, "GPS index box: version %d, %d entries", version, count);
 
     // Entries are 8 bytes from offset 16, of which the first 4 are read: only
     // entries whose offset lies inside the box count.
@@ -447,6 +486,7 @@ int KoTrackExtractor::decodeGpsIndexBox(const Box &gps)
             const uchar status = block[kSampleOffset];
             if (status != 'A' && status != 'V') {
                 // Newer cameras list bare 48-byte samples: read this entry again that way.
+                qCDebug(lcGps, "entry %lld holds no GPS block: the entries are bare samples", i);
                 shortLayout = true;
                 --i;
                 continue;
@@ -464,7 +504,9 @@ int KoTrackExtractor::decodeGpsIndexBox(const Box &gps)
         if (identified && sample.isWritable())
             writeSample(sample);
     }
-    printf("is %s gps info\n", shortLayout ? "new" : "old");
+    m_diagnostics.shortSamples = shortLayout;
+    qCDebug(lcGps, "GPS index box read as %s: %d lines", shortLayout ? "bare samples" : "GPS blocks",
+            m_linesWritten);
     return closeOutput() ? 0 : -1;
 }
 
@@ -482,10 +524,12 @@ int KoTrackExtractor::decodeFreeGpsChunks(const Box &stco, qint64 distance)
         uchar tag[12];
         m_reader.read(chunk + distance + 4, tag, sizeof tag);
         if (memcmp(tag, "free", 4) != 0 || memcmp(tag + 4, "GPS", 3) != 0) {
-            printf("did not find freeGPS pos, will double gpsoffset\n");
+            ++m_diagnostics.freeGpsTagsMissed;
             // Once past the end of the file, doubling further changes nothing.
             if (distance <= fileSize)
                 distance *= 2;
+            qCDebug(lcGps, "chunk %lld: no 'free' GPS box where expected; the distance is now %lld", i,
+                    distance);
         }
         uchar block[kBlockSize];
         m_reader.read(chunk + distance + 16, block, sizeof block);
@@ -496,6 +540,7 @@ int KoTrackExtractor::decodeFreeGpsChunks(const Box &stco, qint64 distance)
         if (sample.isWritable())
             writeSample(sample);
     }
+    qCDebug(lcGps, "'free' GPS boxes of %lld sound chunks: %d lines", entries, m_linesWritten);
     return closeOutput() ? 0 : -1;
 }
 
@@ -518,6 +563,7 @@ int KoTrackExtractor::decodeDirectChunks(const Box &stco)
             result = 0;
         }
     }
+    qCDebug(lcGps, "GPS blocks as the %lld chunks of a track: %d lines", entries, m_linesWritten);
     if (!closeOutput())
         result = -1;
     m_wasDirect = true;
@@ -568,8 +614,8 @@ void KoTrackExtractor::writeSample(Sample s)
     if (m_linesWritten >= kMaxTrackLines)
         return;
     if (++m_linesWritten == kMaxTrackLines)
-        qWarning() << "KoTrackExtractor::writeSample" << __LINE__ << "track cut at" << kMaxTrackLines
-                   << "lines";
+        qCWarning(lcGps) << "track cut at" << kMaxTrackLines << "lines: the file lists more samples than a"
+                         << "recording holds";
     if (m_outputBuffer) {
         m_outputBuffer->append(line, n);
     } else if (m_outputFile && m_outputFile->write(line, n) != n) {
@@ -588,13 +634,12 @@ bool KoTrackExtractor::openOutput()
         return true;
     }
     if (m_outputPath.isEmpty()) {
-        qWarning() << "KoTrackExtractor::openOutput" << __LINE__ << "no output";
+        qCWarning(lcGps) << "track extraction without an output";
         return false;
     }
     m_outputFile = std::make_unique<QFile>(m_outputPath);
     if (!m_outputFile->open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        qWarning() << "KoTrackExtractor::openOutput" << __LINE__ << m_outputPath
-                   << m_outputFile->errorString();
+        qCWarning(lcGps) << "cannot write the track to" << m_outputPath << ":" << m_outputFile->errorString();
         m_outputFile.reset();
         return false;
     }
@@ -611,43 +656,50 @@ bool KoTrackExtractor::closeOutput()
         m_outputFailed = true;
     m_outputFile->close();
     if (m_outputFailed)
-        qWarning() << "KoTrackExtractor::closeOutput" << __LINE__ << m_outputPath
-                   << m_outputFile->errorString();
+        qCWarning(lcGps) << "the track written to" << m_outputPath
+                         << "is incomplete:" << m_outputFile->errorString();
     m_outputFile.reset();
     return !m_outputFailed;
 }
 
 int extractTrack(const QByteArray &sourcePath, const QByteArray &outputPath, KoTrackExtractor::Kind kind,
-                 bool *wasDirect)
+                 bool *wasDirect, KoTrackExtractor::Diagnostics *diagnostics)
 {
     if (wasDirect)
         *wasDirect = false;
+    if (diagnostics)
+        *diagnostics = KoTrackExtractor::Diagnostics();
     const QString sourceName = QFile::decodeName(sourcePath);
     const QString outputName = QFile::decodeName(outputPath);
     // Opening the output truncates it: it must never be the recording itself.
     if (QFileInfo::exists(outputName) && QFileInfo(outputName) == QFileInfo(sourceName)) {
-        qWarning() << "extractTrack" << __LINE__ << "output is the source" << sourcePath;
+        qCWarning(lcGps) << "not extracted: the track output is the recording itself," << sourceName;
         return -1;
     }
     const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(sourceName);
     if (!source) {
-        qWarning() << "extractTrack" << __LINE__ << "cannot open" << sourcePath;
+        qCWarning(lcGps) << "cannot open the recording" << sourceName;
         return -1;
     }
+    qCDebug(lcGps) << "extracting the track of" << sourceName;
     KoTrackExtractor extractor(source.get(), outputName);
     const int result = extractor.run(kind);
     if (wasDirect)
         *wasDirect = extractor.wasDirect();
+    if (diagnostics)
+        *diagnostics = extractor.diagnostics();
     return result;
 }
 
 int extractTrackFromBuffer(const QByteArray &source, KoTrackExtractor::Kind kind, QByteArray *output,
-                           bool *wasDirect)
+                           bool *wasDirect, KoTrackExtractor::Diagnostics *diagnostics)
 {
     const std::unique_ptr<KoByteSource> bytes = KoByteSource::fromMemory(source.constData(), source.size());
     KoTrackExtractor extractor(bytes.get(), output);
     const int result = extractor.run(kind);
     if (wasDirect)
         *wasDirect = extractor.wasDirect();
+    if (diagnostics)
+        *diagnostics = extractor.diagnostics();
     return result;
 }

@@ -13,9 +13,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <fcntl.h>
-#include <fstream>
-#include <unistd.h>
 
 namespace {
 
@@ -98,21 +95,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    // The extractor reports every block on standard output: that goes to
-    // /dev/null, the results to the original standard output.
-    std::fflush(stdout);
-    const int results = dup(STDOUT_FILENO);
-    const int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    close(null);
-    std::ofstream out("/proc/self/fd/" + std::to_string(results), std::ios::app);
-
     benchmark::Initialize(&argc, argv);
-    benchmark::ConsoleReporter reporter(isatty(results) ? benchmark::ConsoleReporter::OO_ColorTabular
-                                                        : benchmark::ConsoleReporter::OO_Tabular);
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&out);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

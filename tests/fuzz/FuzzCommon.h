@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared by the libFuzzer targets: silence the diagnostics (they would
-// dominate the run time) and check what every extraction must give.
+// Shared by the libFuzzer targets: silence the diagnostics (warnings about
+// hostile input would dominate the run time, as would a debug trace turned on
+// through QT_LOGGING_RULES) and check what every extraction must give.
 
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
@@ -47,4 +48,15 @@ inline void checkTrack(const QByteArray &track)
             abort();
         start = end;
     }
+}
+
+// The record of a run keeps a bounded list whatever the file holds, and says
+// what the input was.
+inline void checkDiagnostics(const KoTrackExtractor::Diagnostics &d, size_t size)
+{
+    const int most = KoTrackExtractor::Diagnostics::kMaxListed;
+    if (d.fileSize != qint64(size) || d.boxes.size() > most || d.boxes.size() > d.boxesRead ||
+        d.identifiers.size() > most || d.identifiers.size() > d.blocksChecked ||
+        d.trackFrames.size() > most || d.tsPackets.size() > most || d.tsPackets.size() > d.tsDataPackets)
+        abort();
 }

@@ -9,9 +9,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     QByteArray track = "x";
+    KoTrackExtractor::Diagnostics diagnostics;
     // The survey never gives a track, and leaves its output empty.
-    if (extractTrackFromBuffer(fuzzInput(data, size), KoTrackExtractor::TsScan, &track) != -1 ||
+    if (extractTrackFromBuffer(fuzzInput(data, size), KoTrackExtractor::TsScan, &track, nullptr,
+                               &diagnostics) != -1 ||
         !track.isEmpty())
         abort();
+    checkDiagnostics(diagnostics, size);
     return 0;
 }

@@ -48,9 +48,14 @@ struct Run
     QByteArray err;
 };
 
-Run trackExport(const QStringList &arguments)
+Run trackExport(const QStringList &arguments, const QByteArray &loggingRules = QByteArray())
 {
     QProcess p;
+    if (!loggingRules.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QString::fromLatin1(loggingRules));
+        p.setProcessEnvironment(env);
+    }
     p.start(QStringLiteral(TRACK_EXPORT), arguments);
     Run r;
     if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
@@ -107,6 +112,28 @@ private slots:
             QCOMPARE(r.exitCode, 0);
             QVERIFY2(r.err.isEmpty(), r.err.constData());
             QCOMPARE(r.out, e.expected());
+        }
+    }
+
+    void traceStaysOffTheData()
+    {
+        for (const Entry &e : manifest()) {
+            const QByteArray expected = e.samples > 0 ? e.expected() : QByteArray();
+            // --verbose: the extractor's trace on standard error, a line per
+            // message, the tool's own message on a line of its own.
+            const Run verbose = trackExport({e.path(), QStringLiteral("--verbose")});
+            QCOMPARE(verbose.exitCode, e.samples > 0 ? 0 : int(KoTrackExport::NoTrack));
+            QCOMPARE(verbose.out, expected);
+            QVERIFY2(verbose.err.contains(e.file.endsWith(QLatin1String(".TS")) ? "\nTS survey done: "
+                                                                                : "\nbox 'moov' at "),
+                     verbose.err.constData());
+            if (e.samples == 0)
+                QVERIFY2(verbose.err.contains("\ntrack-export: "), verbose.err.constData());
+            // Debug output turned on from outside goes nowhere without --verbose.
+            const Run rules = trackExport({e.path()}, "tavrin.*.debug=true");
+            QCOMPARE(rules.out, expected);
+            if (e.samples > 0)
+                QVERIFY2(rules.err.isEmpty(), rules.err.constData());
         }
     }
 

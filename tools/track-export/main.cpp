@@ -3,8 +3,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -22,21 +22,14 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 // track-export FILE [--format track|gpx|csv] [--output PATH] [--verbose]
 int main(int argc, char **argv)
 {
-    // The extractor and the coordinate code report on standard output; the
-    // export owns it. Their reports go to standard error with --verbose, else
+    // Standard output carries the export alone. The extractor's messages go
+    // to standard error with --verbose (its trace of the file included), else
     // nowhere.
-    std::fflush(stdout);
-    const int out = dup(STDOUT_FILENO);
-    bool verbose = false;
+    const int out = STDOUT_FILENO;
     for (int i = 1; i < argc; ++i)
-        verbose = verbose || qstrcmp(argv[i], "--verbose") == 0;
-    const int sink = verbose ? dup(STDERR_FILENO) : open("/dev/null", O_WRONLY);
-    if (out < 0 || sink < 0 || dup2(sink, STDOUT_FILENO) < 0) {
-        std::fprintf(stderr, "track-export: cannot set up the output\n");
-        return KoTrackExport::Unreadable;
-    }
-    close(sink);
-    g_verbose = verbose;
+        g_verbose = g_verbose || qstrcmp(argv[i], "--verbose") == 0;
+    if (g_verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("tavrin.gps.debug=true"));
     qInstallMessageHandler(messageHandler);
 
     QCoreApplication app(argc, argv);
