@@ -4,6 +4,7 @@
 #include "gps/KoGPSModel.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoTrackCache.h"
 #include "tests/gps/TrackFixtures.h"
 
 #include <QTemporaryDir>
@@ -11,6 +12,8 @@
 #include <algorithm>
 #include <memory>
 #include <vector>
+
+#include <sys/stat.h>
 
 class tst_KoFileInfoModel : public QObject
 {
@@ -35,8 +38,9 @@ private:
         return new KoFileInfoModel(name, path(name), this, listing);
     }
 
-    // A recording whose track cache holds `lines` (the recording itself holds
-    // no track, so nothing but the cache can supply one).
+    // A recording whose track cache holds `lines`, made from it (the
+    // recording itself holds no track, so nothing but the cache can supply
+    // one).
     KoFileInfoModel *cachedRecording(const QByteArray &lines, bool direct = false)
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
@@ -45,8 +49,10 @@ private:
         QString cache = m->gpsCachePath();
         if (direct)
             cache.replace(".txt", "_haisi.txt");
+        const QByteArray text =
+            lines + (lines.endsWith('\n') ? "" : "\n") + KoTrackCache::sourceStamp(path(name)) + '\n';
         QFile f(cache);
-        if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
             return nullptr;
         return m;
     }
@@ -54,6 +60,12 @@ private:
     static QStringList gpsDirEntries()
     {
         return QDir(JXFileManager::instance()->getGpsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static ino_t inode(const QString &path)
+    {
+        struct stat st;
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
     }
 
     static QByteArray readAll(const QString &path)
@@ -281,7 +293,8 @@ private slots:
         QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(cache).fileName()}));
         QCOMPARE(m->gpsSamples().size(), 5);
         const QByteArray text = readAll(cache);
-        QCOMPARE(text.count('\n'), 5);
+        QCOMPARE(text.count('\n'), 6); // and the line naming the recording
+        QVERIFY(text.endsWith(KoTrackCache::sourceStamp(path(name)) + '\n'));
         QVERIFY(text.startsWith(
             "A20190523140000,3112.000000,N,12130.000000,E,0.00,0.00,-25,-34,1021,35.500000\n"));
         const KoGPSModel *third = m->gpsSamples().at(2);
@@ -303,16 +316,27 @@ private slots:
         QVERIFY(video.write(path(name)));
         model(name)->loadGPS();
 
-        // Same name and size, but no track inside any more: only the cache
-        // can give the four samples.
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
-        f.close();
+        // The cache file is read as it is: not written again (a new file
+        // would replace it).
+        const QString cache = model(name)->gpsCachePath();
+        const ino_t written = inode(cache);
         KoFileInfoModel *again = model(name);
         again->loadGPS();
         QVERIFY(again->gpsLoaded());
         QCOMPARE(again->gpsSamples().size(), 4);
+        QCOMPARE(inode(cache), written);
+
+        // Same name and size, but no track inside any more: the cache was
+        // made from another recording and is not used.
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
+        f.close();
+        KoFileInfoModel *replaced = model(name);
+        QCOMPARE(replaced->gpsCachePath(), cache);
+        replaced->loadGPS();
+        QVERIFY(!replaced->gpsLoaded());
+        QVERIFY(replaced->gpsSamples().isEmpty());
     }
 
     void directChunksTrackIsMarkedHaisi()
@@ -528,7 +552,7 @@ private slots:
         empty.close();
         m->loadGPS();
         QCOMPARE(m->gpsSamples().size(), 3);
-        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
+        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 4);
     }
 
     // The sample set: real recordings with the camera's names and layouts.
@@ -592,7 +616,8 @@ private slots:
             QVERIFY2(m->gpsLoaded(), qPrintable(name));
             QCOMPARE(m->haisiTrack(), direct);
             QCOMPARE(m->gpsCachePath().endsWith("_haisi.txt"), direct);
-            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")));
+            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")) +
+                                                     KoTrackCache::sourceStamp(dir.filePath(name)) + '\n');
             QCOMPARE(m->gpsSamples().size(), samples);
             QCOMPARE(m->gForceYs().size(), samples);
             QVERIFY(m->hasGSensor());

@@ -1,11 +1,15 @@
 #include "TestMain.h"
 
+#include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
+#include "tests/gps/TrackFixtures.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <limits>
 #include <memory>
 
 // The map pages run in the real web engine, loaded from the build folder where
@@ -385,6 +389,34 @@ private slots:
         layers = osmLayers(map);
         QCOMPARE(layers.value(QStringLiteral("lines")).toList().size(), 0);
         QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 0);
+    }
+
+    // A recording whose track holds one sample with a latitude that is no
+    // number (the extractor writes "nan" for it): the route is drawn from
+    // the other samples.
+    void aSampleWithoutANumberLeavesOnlyItsPointOut()
+    {
+        QTemporaryDir dir;
+        QVector<fixtures::Sample> drive = fixtures::drive(5);
+        drive[2].latitude = std::numeric_limits<float>::quiet_NaN();
+        const QString path = dir.filePath(QStringLiteral("2019_0523_143005_001A.MP4"));
+        QVERIFY(fixtures::indexBoxMp4(drive).write(path));
+        KoFileInfoModel recording(QFileInfo(path).fileName(), path);
+        recording.loadGPS();
+        QCOMPARE(recording.gpsSamples().size(), 5);
+        for (const QString &list :
+             {recording.mapPointsBd(), recording.mapPointsWgs(), recording.mapPointsWgs2()}) {
+            QVERIFY2(KoMapBridge::isPointList(list), qPrintable(list));
+            QCOMPARE(list.count(QStringLiteral("{lng:")), 4);
+        }
+
+        MapView map;
+        QVERIFY(map.load(QStringLiteral("dunmoreos.html")));
+        map.bridge.initGPSLine(recording.mapPointsWgs2());
+        const QVariantList lines = osmLayers(map).value(QStringLiteral("lines")).toList();
+        QCOMPARE(lines.size(), 1);
+        QCOMPARE(lines.first().toMap().value(QStringLiteral("points")).toInt(), 4);
+        QVERIFY2(map.page->errors.isEmpty(), qPrintable(map.page->errors.join(QLatin1Char('\n'))));
     }
 
     void hostileListIsRefused()
