@@ -599,8 +599,9 @@ void VelmorMainWidget::showFileListMenu(const QPoint &pos)
         return;
     QMenu menu(ui->treeView_filelist);
     applyMenuStyle(&menu);
-    menu.addAction(KoTrackExportDialog::menuText(),
-                   [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
+    menu.addAction(KoTrackExportDialog::menuText(), [this, recording] {
+        KoTrackExportDialog::exportTrack(this, recording, KoTrackExportDialog::filesOf(m_fileModels));
+    });
     menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
 }
 

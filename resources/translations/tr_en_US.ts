@@ -196,6 +196,10 @@
             <translation>%1 already exists and was left unchanged.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV (*.csv)</translation>
         </message>

@@ -196,6 +196,10 @@
             <translation>%1 は既に存在するため、変更しませんでした。</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 はプレイリストの録画です。軌跡は書き込まれず、録画はそのままです。別のファイル名を選んでください。</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV ファイル (*.csv)</translation>
         </message>
