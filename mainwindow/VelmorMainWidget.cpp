@@ -5,6 +5,7 @@
 #include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
+#include "widgets/JXAlertDialog.h"
 #include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoTitleBar.h"
 
@@ -14,9 +15,11 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     : KoBasicWidget(parent)
@@ -44,6 +47,16 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     qRegisterMetaType<KoGPSModel *>("KoGPSModel");
 
     JXDefaultSettings *settings = JXDefaultSettings::instance();
+    // Told once, whether the store failed before the window or fails later.
+    const auto tellSettingsUnsaved = [this](const QString &file) {
+        JXAlertDialog::information(this, tr("Settings"),
+                                   tr("The settings cannot be saved: %1 cannot be written (a read-only or "
+                                      "full folder). Changes last only until the player is closed.")
+                                       .arg(QDir::toNativeSeparators(file)));
+    };
+    connect(settings, &JXDefaultSettings::storeFailed, this, tellSettingsUnsaved, Qt::QueuedConnection);
+    if (settings->hasStoreFailed())
+        QTimer::singleShot(0, this, [=] { tellSettingsUnsaved(settings->fileName()); });
     ui->horizontalSlider_volume->setValue(settings->getVolume());
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 

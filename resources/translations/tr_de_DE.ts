@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>Die Einstellungen können nicht gespeichert werden: %1 kann nicht geschrieben werden (schreibgeschützter oder voller Ordner). Änderungen gelten nur, bis der Player geschlossen wird.</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

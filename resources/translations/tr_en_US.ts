@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>No se puede guardar la configuración: no se puede escribir %1 (carpeta de solo lectura o llena). Los cambios solo duran hasta que se cierre el reproductor.</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

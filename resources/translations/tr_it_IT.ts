@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>Impossibile salvare le impostazioni: non è possibile scrivere %1 (cartella di sola lettura o piena). Le modifiche valgono solo fino alla chiusura del lettore.</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

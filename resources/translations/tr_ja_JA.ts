@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>設定を保存できません: %1 に書き込めません（フォルダーが読み取り専用か、空きがありません）。変更はプレーヤーを閉じるまでしか保たれません。</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>Не удаётся сохранить настройки: невозможно записать %1 (папка только для чтения или переполнена). Изменения действуют только до закрытия проигрывателя.</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>

@@ -231,6 +231,14 @@
     <context>
         <name>VelmorMainWidget</name>
         <message>
+            <source>Settings</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
+            <translation>无法保存设置：无法写入 %1（文件夹只读或已满）。更改仅在播放器关闭前有效。</translation>
+        </message>
+        <message>
             <source>mov</source>
             <translation>mov</translation>
         </message>
