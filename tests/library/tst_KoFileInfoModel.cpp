@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -312,31 +314,69 @@ private slots:
     void laterRunReadsTheCacheWithoutExtracting()
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
-        const fixtures::Recording video = fixtures::indexBoxMp4(fixtures::drive(4));
-        QVERIFY(video.write(path(name)));
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(4)).write(path(name)));
+        // A cache of the version before the check (no line names its
+        // recording) is made again.
+        const QString cache = model(name)->gpsCachePath();
+        QFile old(cache);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("V20190523143005,0,N,0,E,0,0,0,0,0,0\n") > 0);
+        old.close();
         model(name)->loadGPS();
 
         // The cache file is read as it is: not written again (a new file
         // would replace it).
-        const QString cache = model(name)->gpsCachePath();
         const ino_t written = inode(cache);
         KoFileInfoModel *again = model(name);
         again->loadGPS();
-        QVERIFY(again->gpsLoaded());
         QCOMPARE(again->gpsSamples().size(), 4);
+        QCOMPARE(qRound(again->gpsSamples().at(0)->wgsLatitude * 10), 312);
         QCOMPARE(inode(cache), written);
 
-        // Same name and size, but no track inside any more: the cache was
-        // made from another recording and is not used.
+        // Another recording of the same name, size and time (another day of
+        // a camera without a clock, at a fixed bitrate) gets its own track.
+        QVector<fixtures::Sample> north = fixtures::drive(4);
+        for (fixtures::Sample &s : north)
+            s.latitude += 30;
+        const QDateTime time = QFileInfo(path(name)).lastModified();
+        QVERIFY(fixtures::indexBoxMp4(north).write(path(name)));
         QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
-        f.close();
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(time, QFileDevice::FileModificationTime));
         KoFileInfoModel *replaced = model(name);
         QCOMPARE(replaced->gpsCachePath(), cache);
         replaced->loadGPS();
-        QVERIFY(!replaced->gpsLoaded());
-        QVERIFY(replaced->gpsSamples().isEmpty());
+        QCOMPARE(replaced->gpsSamples().size(), 4);
+        QCOMPARE(qRound(replaced->gpsSamples().at(0)->wgsLatitude * 10), 317);
+    }
+
+    // Two players filling the same cache at once (two threads stand in for
+    // them: the race is in the file system): each gets the whole track, and
+    // one whole cache file is left, with nothing beside it.
+    void twoWritersOfOneCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const int samples = 3000;
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(samples)).write(path(name)));
+        const QString cache = model(name)->gpsCachePath();
+        for (int round = 0; round < 20; ++round) {
+            QFile::remove(cache);
+            std::atomic<int> started{0};
+            int counts[2] = {-1, -1};
+            auto player = [&](int k) {
+                for (++started; started.load() < 2;) {
+                }
+                KoFileInfoModel recording(name, path(name));
+                recording.loadGPS();
+                counts[k] = recording.gpsLoaded() ? recording.gpsSamples().size() : -1;
+            };
+            std::thread a(player, 0), b(player, 1);
+            a.join();
+            b.join();
+            QCOMPARE(counts[0], samples);
+            QCOMPARE(counts[1], samples);
+            QCOMPARE(readAll(cache).count('\n'), samples + 1); // the lines and the recording's
+            QVERIFY(KoTrackCache::belongsTo(cache, KoTrackCache::sourceStamp(path(name))));
+            QCOMPARE(gpsDirEntries(), QStringList{QFileInfo(cache).fileName()});
+        }
     }
 
     void directChunksTrackIsMarkedHaisi()
