@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
@@ -47,16 +46,15 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     qRegisterMetaType<KoGPSModel *>("KoGPSModel");
 
     JXDefaultSettings *settings = JXDefaultSettings::instance();
-    // Told once, whether the store failed before the window or fails later.
-    const auto tellSettingsUnsaved = [this](const QString &file) {
+    // Told once, whether the store failed before the window or fails later
+    // (the log names the file).
+    const auto tellSettingsUnsaved = [this] {
         JXAlertDialog::information(this, tr("Settings"),
-                                   tr("The settings cannot be saved: %1 cannot be written (a read-only or "
-                                      "full folder). Changes last only until the player is closed.")
-                                       .arg(QDir::toNativeSeparators(file)));
+                                   tr("Settings cannot be saved: changes are lost when the player closes."));
     };
     connect(settings, &JXDefaultSettings::storeFailed, this, tellSettingsUnsaved, Qt::QueuedConnection);
     if (settings->hasStoreFailed())
-        QTimer::singleShot(0, this, [=] { tellSettingsUnsaved(settings->fileName()); });
+        QTimer::singleShot(0, this, tellSettingsUnsaved);
     ui->horizontalSlider_volume->setValue(settings->getVolume());
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 

@@ -235,8 +235,8 @@
             <translation>Einstellungen</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>Die Einstellungen können nicht gespeichert werden: %1 kann nicht geschrieben werden (schreibgeschützter oder voller Ordner). Änderungen gelten nur, bis der Player geschlossen wird.</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Einstellungen nicht speicherbar; sie gelten nur bis zum Beenden.</translation>
         </message>
         <message>
             <source>mov</source>

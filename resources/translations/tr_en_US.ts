@@ -235,8 +235,8 @@
             <translation>Settings</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Settings cannot be saved: changes are lost when the player closes.</translation>
         </message>
         <message>
             <source>mov</source>

@@ -235,8 +235,8 @@
             <translation>Configuración</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>No se puede guardar la configuración: no se puede escribir %1 (carpeta de solo lectura o llena). Los cambios solo duran hasta que se cierre el reproductor.</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>No se pueden guardar los ajustes: se perderán al salir.</translation>
         </message>
         <message>
             <source>mov</source>

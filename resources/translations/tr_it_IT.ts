@@ -235,8 +235,8 @@
             <translation>Impostazioni</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>Impossibile salvare le impostazioni: non è possibile scrivere %1 (cartella di sola lettura o piena). Le modifiche valgono solo fino alla chiusura del lettore.</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Impostazioni non salvabili: si perdono alla chiusura.</translation>
         </message>
         <message>
             <source>mov</source>

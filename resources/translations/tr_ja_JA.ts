@@ -235,8 +235,8 @@
             <translation>設定</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>設定を保存できません: %1 に書き込めません（フォルダーが読み取り専用か、空きがありません）。変更はプレーヤーを閉じるまでしか保たれません。</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>設定を保存できません。変更は終了時に失われます。</translation>
         </message>
         <message>
             <source>mov</source>

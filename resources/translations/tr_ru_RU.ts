@@ -235,8 +235,8 @@
             <translation>Настройки</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>Не удаётся сохранить настройки: невозможно записать %1 (папка только для чтения или переполнена). Изменения действуют только до закрытия проигрывателя.</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Настройки не сохраняются: изменения пропадут при выходе.</translation>
         </message>
         <message>
             <source>mov</source>

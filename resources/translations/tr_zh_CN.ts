@@ -235,8 +235,8 @@
             <translation>设置</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>无法保存设置：无法写入 %1（文件夹只读或已满）。更改仅在播放器关闭前有效。</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>无法保存设置：关闭播放器后更改将丢失。</translation>
         </message>
         <message>
             <source>mov</source>

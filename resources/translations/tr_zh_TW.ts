@@ -235,8 +235,8 @@
             <translation>設定</translation>
         </message>
         <message>
-            <source>The settings cannot be saved: %1 cannot be written (a read-only or full folder). Changes last only until the player is closed.</source>
-            <translation>無法儲存設定：無法寫入 %1（資料夾唯讀或已滿）。變更僅在播放器關閉前有效。</translation>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>無法儲存設定：關閉播放器後變更將遺失。</translation>
         </message>
         <message>
             <source>mov</source>
