@@ -1,10 +1,13 @@
 #include "app/JXDefaultSettings.h"
 
 #include "app/JXFileManager.h"
+#include "app/KoLogging.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 #include <QSettings>
+#include <QTimer>
 
 const QString g_settingKey_language = QStringLiteral("g_settingKey_language");
 const QString g_settingKey_mapType = QStringLiteral("g_settingKey_mapType");
@@ -55,19 +58,73 @@ JXDefaultSettings *JXDefaultSettings::instance()
 
 JXDefaultSettings::JXDefaultSettings()
     : m_settings(std::make_unique<QSettings>(QStringLiteral("T561"), QStringLiteral("TavrinPlayer")))
-{}
+    , m_writeTimer(new QTimer(this))
+{
+    m_writeTimer->setSingleShot(true);
+    m_writeTimer->setInterval(DeferredWriteMs);
+    connect(m_writeTimer, &QTimer::timeout, this, &JXDefaultSettings::flush);
+}
 
-JXDefaultSettings::~JXDefaultSettings() = default;
+JXDefaultSettings::~JXDefaultSettings()
+{
+    flush();
+}
+
+QString JXDefaultSettings::fileName() const
+{
+    return m_settings->fileName();
+}
 
 QVariant JXDefaultSettings::plainValue(const QString &key, const QVariant &fallback) const
 {
+    const auto waiting = m_waiting.constFind(key);
+    if (waiting != m_waiting.constEnd())
+        return *waiting;
     return m_settings->contains(key) ? m_settings->value(key) : fallback;
 }
 
 void JXDefaultSettings::store(const QString &key, const QVariant &value)
 {
+    m_waiting.remove(key);
     m_settings->setValue(key, value);
+    sync();
+}
+
+void JXDefaultSettings::storeLater(const QString &key, const QVariant &value)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (app == nullptr) {
+        store(key, value); // no event loop to wait in
+        return;
+    }
+    if (!m_quitHooked) {
+        connect(app, &QCoreApplication::aboutToQuit, this, &JXDefaultSettings::flush);
+        m_quitHooked = true;
+    }
+    // Not even handed to QSettings yet: it would write the file from the
+    // event loop on its own.
+    m_waiting.insert(key, value);
+    m_writeTimer->start();
+}
+
+void JXDefaultSettings::flush()
+{
+    if (!m_waiting.isEmpty())
+        sync();
+}
+
+void JXDefaultSettings::sync()
+{
+    m_writeTimer->stop();
+    for (auto it = m_waiting.cbegin(); it != m_waiting.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
+    m_waiting.clear();
     m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError && !m_storeFailed) {
+        m_storeFailed = true;
+        qCWarning(lcApp) << "settings cannot be saved to" << m_settings->fileName();
+        emit storeFailed(m_settings->fileName());
+    }
 }
 
 QList<int> JXDefaultSettings::pairValue(const QString &key0, const QString &key1) const
@@ -81,12 +138,14 @@ void JXDefaultSettings::storePair(const QString &key0, const QString &key1, cons
 {
     // A shorter list would leave a half-written pair behind; keep what is stored.
     if (values.size() < 2) {
-        qWarning() << "JXDefaultSettings::storePair" << __LINE__ << key0 << values.size();
+        qCWarning(lcApp) << "a pair of sizes needs two values:" << key0 << values.size();
         return;
     }
+    m_waiting.remove(key0);
+    m_waiting.remove(key1);
     m_settings->setValue(key0, values.at(0));
     m_settings->setValue(key1, values.at(1));
-    m_settings->sync();
+    sync();
 }
 
 int JXDefaultSettings::getLanguage()
@@ -168,7 +227,7 @@ int JXDefaultSettings::getVolume()
 
 void JXDefaultSettings::setVolume(int volume)
 {
-    store(g_settingKey_volume, volume);
+    storeLater(g_settingKey_volume, volume);
 }
 
 bool JXDefaultSettings::getKeepOriginalSize()
@@ -231,6 +290,8 @@ void JXDefaultSettings::resetSettings()
         g_settingKey_keepOriginalSize, g_settingKey_mainsizes_0,  g_settingKey_mainsizes_1,
         g_settingKey_rightsizes_0,     g_settingKey_rightsizes_1, g_settingKey_last_filelist,
     };
-    for (const QString &key : keys)
+    for (const QString &key : keys) {
+        m_waiting.remove(key);
         m_settings->remove(key);
+    }
 }

@@ -4,10 +4,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantHash>
 
 #include <memory>
 
 class QSettings;
+class QTimer;
 
 extern const QString g_settingKey_language;
 extern const QString g_settingKey_mapType;
@@ -45,7 +47,10 @@ enum class KoSpeedUnit
 QString getSystemLanguage();
 
 // Process-wide settings store. Every write reaches storage before the
-// setter returns.
+// setter returns, but for the volume: a slider sends a value per step, and
+// each write rewrites the whole file (the playlist included), so the volume
+// is written once the changes pause, with the next other write, or when the
+// application quits, whichever comes first.
 class JXDefaultSettings : public QObject
 {
     Q_OBJECT
@@ -53,6 +58,16 @@ class JXDefaultSettings : public QObject
 public:
     static JXDefaultSettings *instance();
     ~JXDefaultSettings() override;
+
+    // How long the volume waits for the next change before it is written.
+    static constexpr int DeferredWriteMs = 500;
+
+    // Writes what is waiting now.
+    void flush();
+    // Whether a write has failed (a folder that cannot be written, or full).
+    bool hasStoreFailed() const { return m_storeFailed; }
+    // The settings file.
+    QString fileName() const;
 
     int getLanguage();
     void setLanguage(int language);
@@ -79,13 +94,25 @@ public:
 
     void resetSettings();
 
+signals:
+    // The first write that fails; later failures are not reported again.
+    void storeFailed(const QString &fileName);
+
 private:
     JXDefaultSettings();
 
     QVariant plainValue(const QString &key, const QVariant &fallback) const;
     void store(const QString &key, const QVariant &value);
+    // Kept until the changes pause (see DeferredWriteMs), then stored.
+    void storeLater(const QString &key, const QVariant &value);
+    // Writes the waiting values, then the file; notes a failure.
+    void sync();
     QList<int> pairValue(const QString &key0, const QString &key1) const;
     void storePair(const QString &key0, const QString &key1, const QList<int> &values);
 
     std::unique_ptr<QSettings> m_settings;
+    QVariantHash m_waiting;
+    QTimer *m_writeTimer = nullptr;
+    bool m_quitHooked = false;
+    bool m_storeFailed = false;
 };

@@ -1,5 +1,7 @@
 #include "app/KoSingleInstance.h"
 
+#include "app/KoLogging.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDebug>
@@ -25,6 +27,8 @@ constexpr int kWriteMs = 3000;
 // The running player answers from its event loop, which may still be busy
 // starting up.
 constexpr int kAckMs = 10000;
+// The most a connecting client has to send its whole message.
+constexpr int kClientMs = 5000;
 
 // A folder only this user can enter: made with mode 0700, or an existing one
 // that this user owns and nobody else can write to.
@@ -37,6 +41,16 @@ bool isPrivateFolder(const QString &path)
     if (::lstat(native.constData(), &st) != 0)
         return false;
     return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0077) == 0;
+}
+
+// The runtime folder as the desktop sets it up: this user's, and nobody
+// else may create or replace a socket in it.
+bool isOwnRuntimeFolder(const QString &path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    return S_ISDIR(st.st_mode) && st.st_uid == ::getuid() && (st.st_mode & 0022) == 0;
 }
 
 } // namespace
@@ -70,12 +84,16 @@ QString KoSingleInstance::socketName()
 QString KoSingleInstance::defaultSocketPath()
 {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir())
-        return QDir(runtime).filePath(socketName());
+    if (!runtime.isEmpty()) {
+        if (isOwnRuntimeFolder(runtime))
+            return QDir(runtime).filePath(socketName());
+        qCWarning(lcApp) << "not using the runtime folder" << runtime
+                         << "for the hand-over: not this user's own, or others may write to it";
+    }
     const QString folder =
         QDir(QDir::tempPath()).filePath(QStringLiteral("tavrin-player-%1").arg(::getuid()));
     if (!isPrivateFolder(folder)) {
-        qWarning() << "KoSingleInstance::defaultSocketPath" << __LINE__ << "not a private folder" << folder;
+        qCWarning(lcApp) << "no private folder for the hand-over socket:" << folder;
         return QString();
     }
     return QDir(folder).filePath(socketName());
@@ -150,9 +168,24 @@ void KoSingleInstance::acceptConnection()
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
+        // A hand-over takes milliseconds; a client that writes nothing, or
+        // stops in the middle of its message, does not keep the connection.
+        auto *deadline = new QTimer(socket);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, socket, [socket] {
+            qCWarning(lcApp) << "hand-over connection dropped: no complete message in time";
+            drop(socket);
+        });
+        deadline->start(kClientMs);
         if (socket->bytesAvailable() > 0)
             readMessage(socket);
     }
+}
+
+void KoSingleInstance::drop(QLocalSocket *socket)
+{
+    socket->abort();
+    socket->deleteLater();
 }
 
 void KoSingleInstance::readMessage(QLocalSocket *socket)
@@ -164,8 +197,8 @@ void KoSingleInstance::readMessage(QLocalSocket *socket)
     quint32 length = 0;
     QDataStream(head.mid(header - 4)) >> length;
     if (!head.startsWith(kMagic) || length > kMaxMessageBytes) {
-        qWarning() << "KoSingleInstance::readMessage" << __LINE__ << "not a hand-over, dropped";
-        socket->abort();
+        qCWarning(lcApp) << "not a hand-over, dropped";
+        drop(socket);
         return;
     }
     if (socket->bytesAvailable() < header + qint64(length))
@@ -176,7 +209,7 @@ void KoSingleInstance::readMessage(QLocalSocket *socket)
     for (const QByteArray &path : body.split('\0'))
         if (!path.isEmpty())
             paths << QString::fromUtf8(path);
-    qWarning() << "KoSingleInstance::readMessage" << __LINE__ << "received" << paths;
+    qCInfo(lcApp) << "received" << paths;
     socket->write(QByteArray(1, kAck));
     socket->flush();
     emit pathsReceived(paths);

@@ -24,9 +24,10 @@ public:
     explicit KoSingleInstance(const QString &socketPath, QObject *parent = nullptr);
     ~KoSingleInstance() override;
 
-    // socketName() in $XDG_RUNTIME_DIR; without a runtime folder in a folder
-    // of this user's own in the temporary folder. Empty when neither can be
-    // used safely (then every start runs on its own).
+    // socketName() in $XDG_RUNTIME_DIR when this user owns it and nobody
+    // else may write to it; otherwise in a folder of this user's own in the
+    // temporary folder. Empty when neither can be used safely (then every
+    // start runs on its own).
     static QString defaultSocketPath();
     // "tavrin-player-<hash of the settings folder and display>.socket"
     static QString socketName();
@@ -52,6 +53,7 @@ private:
     bool listen();
     void acceptConnection();
     void readMessage(QLocalSocket *socket);
+    static void drop(QLocalSocket *socket);
 
     QString m_socketPath;
     std::unique_ptr<QLocalServer> m_server;

@@ -217,6 +217,28 @@ double KoGPSModel::nmeaToDecimal(double value)
     return (d - whole) * 100.0 / 60.0 + whole;
 }
 
+bool KoGPSModel::hasPosition() const
+{
+    return status == 'A' && std::isfinite(wgsLatitude) && std::isfinite(wgsLongitude) &&
+           std::fabs(wgsLatitude) <= 90 && std::fabs(wgsLongitude) <= 180 && std::isfinite(latitude) &&
+           std::isfinite(longitude);
+}
+
+bool KoGPSModel::hasSpeed() const
+{
+    return std::isfinite(speedKnots) && speedKnots >= 0 && speedKnots <= 2000;
+}
+
+bool KoGPSModel::hasHeading() const
+{
+    return std::isfinite(heading);
+}
+
+bool KoGPSModel::hasAltitude() const
+{
+    return std::isfinite(altitude);
+}
+
 QString KoGPSModel::dateTimeText() const
 {
     return QString::fromLatin1(dateTime, int(strnlen(dateTime, sizeof dateTime)));

@@ -35,6 +35,17 @@ public:
     // NMEA ddmm.mmmm (degrees * 100 + minutes) to decimal degrees.
     static double nmeaToDecimal(double value);
 
+    // A damaged block can hold values that are no numbers ("nan", "inf" in
+    // the track line) or lie off the globe. Such a value is left out where it
+    // would be shown: the sample keeps its place in the track (one sample per
+    // second of video) and its other values.
+    // A fix whose position is finite and within +-90 / +-180 degrees.
+    bool hasPosition() const;
+    // A finite ground speed a vehicle can have (0 to 2000 knots).
+    bool hasSpeed() const;
+    bool hasHeading() const;
+    bool hasAltitude() const;
+
     float speedKnots = 0;
     float speedKmh = 0;
     float speedMph = 0;

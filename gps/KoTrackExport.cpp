@@ -1,5 +1,6 @@
 #include "gps/KoTrackExport.h"
 
+#include "app/KoLogging.h"
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
 
@@ -9,6 +10,8 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <QXmlStreamWriter>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,15 +125,48 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
 }
 
 KoTrackExport::Result KoTrackExport::exportTo(const QString &path, Format format, const QString &target,
-                                              bool replace)
+                                              bool replace, const QStringList &kept)
 {
-    Result result = run(path, format);
+    Result result;
+    result.status = checkTarget(target, path, kept, &result.message);
+    if (result.status != Ok)
+        return result;
+    result = run(path, format);
     if (result.status != Ok)
         return result;
     QString error;
     result.status = writeFile(target, result.output, replace, &error);
     result.message = error;
     return result;
+}
+
+bool KoTrackExport::isSameFile(const QString &a, const QString &b)
+{
+    struct stat sa;
+    struct stat sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+KoTrackExport::Status KoTrackExport::checkTarget(const QString &target, const QString &source,
+                                                 const QStringList &kept, QString *error)
+{
+    // The writer replaces the file a link points to: compare the files
+    // themselves, not their names.
+    const bool isSource = isSameFile(target, source);
+    bool isKept = false;
+    for (const QString &path : kept)
+        isKept = isKept || isSameFile(target, path);
+    if (!isSource && !isKept)
+        return Ok;
+    qCWarning(lcGps) << "refused to write a track over" << target << (isSource ? "(the recording)" : "");
+    if (error)
+        *error =
+            isSource
+                ? QStringLiteral("will not write the track over the recording itself: %1").arg(target)
+                : QStringLiteral("will not write the track over a recording of the list: %1").arg(target);
+    return TargetIsSource;
 }
 
 KoTrackExport::Status KoTrackExport::writeFile(const QString &target, const QByteArray &data, bool replace,
@@ -203,22 +239,27 @@ QByteArray KoTrackExport::toGpx(const QByteArrayList &lines, const QString &name
     xml.writeStartElement(QStringLiteral("trkseg"));
     for (const QByteArray &line : lines) {
         const KoGPSModel sample(line);
-        if (sample.status != 'A')
-            continue; // no fix, no position
+        if (!sample.hasPosition())
+            continue; // no fix, or no usable position
         xml.writeStartElement(QStringLiteral("trkpt"));
         xml.writeAttribute(QStringLiteral("lat"), fixed(sample.wgsLatitude, 7));
         xml.writeAttribute(QStringLiteral("lon"), fixed(sample.wgsLongitude, 7));
-        xml.writeTextElement(QStringLiteral("ele"), fixed(sample.altitude, 1));
+        if (sample.hasAltitude())
+            xml.writeTextElement(QStringLiteral("ele"), fixed(sample.altitude, 1));
         const QString time = isoTime(sample);
         if (!time.isEmpty())
             xml.writeTextElement(QStringLiteral("time"), time);
-        xml.writeStartElement(QStringLiteral("extensions"));
-        xml.writeStartElement(GarminNs, QStringLiteral("TrackPointExtension"));
-        xml.writeTextElement(GarminNs, QStringLiteral("speed"),
-                             fixed(sample.speedKnots * MetresPerSecondPerKnot, 2));
-        xml.writeTextElement(GarminNs, QStringLiteral("course"), fixed(sample.heading, 2));
-        xml.writeEndElement();
-        xml.writeEndElement();
+        if (sample.hasSpeed() || sample.hasHeading()) {
+            xml.writeStartElement(QStringLiteral("extensions"));
+            xml.writeStartElement(GarminNs, QStringLiteral("TrackPointExtension"));
+            if (sample.hasSpeed())
+                xml.writeTextElement(GarminNs, QStringLiteral("speed"),
+                                     fixed(sample.speedKnots * MetresPerSecondPerKnot, 2));
+            if (sample.hasHeading())
+                xml.writeTextElement(GarminNs, QStringLiteral("course"), fixed(sample.heading, 2));
+            xml.writeEndElement();
+            xml.writeEndElement();
+        }
         xml.writeEndElement();
     }
     xml.writeEndDocument();
@@ -231,15 +272,15 @@ QByteArray KoTrackExport::toCsv(const QByteArrayList &lines, bool fineGScale)
     for (const QByteArray &line : lines) {
         KoGPSModel sample(line);
         sample.fineGScale = fineGScale;
-        const bool fix = sample.status == 'A';
+        const bool fix = sample.hasPosition();
         const QStringList fields = {
             isoTime(sample),
             sample.status ? QString(QLatin1Char(sample.status)) : QString(),
             fix ? fixed(sample.wgsLatitude, 7) : QString(),
             fix ? fixed(sample.wgsLongitude, 7) : QString(),
-            fix ? fixed(sample.altitude, 1) : QString(),
-            fixed(sample.speedKmh, 2),
-            fixed(sample.heading, 2),
+            fix && sample.hasAltitude() ? fixed(sample.altitude, 1) : QString(),
+            sample.hasSpeed() ? fixed(sample.speedKmh, 2) : QString(),
+            sample.hasHeading() ? fixed(sample.heading, 2) : QString(),
             fixed(sample.gForceX(), 4),
             fixed(sample.gForceY(), 4),
             fixed(sample.gForceZ(), 4),

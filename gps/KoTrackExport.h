@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QString>
+#include <QStringList>
 
 // Extracts the GPS track of one recording with the player's own extractor
 // and writes it as track text lines, GPX 1.1 or CSV.
@@ -24,8 +25,9 @@ public:
         Ok = 0,
         NoTrack = 1,
         Unreadable = 2,
-        Unwritable = 3,  // the target could not be written
-        TargetExists = 4 // the target exists and was not to be replaced
+        Unwritable = 3,    // the target could not be written
+        TargetExists = 4,  // the target exists and was not to be replaced
+        TargetIsSource = 5 // the target is the recording or another file to keep
     };
 
     struct Result
@@ -43,8 +45,18 @@ public:
 
     static Result run(const QString &path, Format format);
     // run(), then the output written to `target` (see writeFile). The result
-    // keeps the output.
-    static Result exportTo(const QString &path, Format format, const QString &target, bool replace);
+    // keeps the output. A target that is the recording itself or one of
+    // `kept` (see checkTarget) is refused before anything is read.
+    static Result exportTo(const QString &path, Format format, const QString &target, bool replace,
+                           const QStringList &kept = {});
+    // TargetIsSource when `target` names the file `source` or one of `kept`,
+    // however spelt (another path, a symbolic or hard link, another case on a
+    // folder that ignores case); Ok otherwise. On refusal `error` (when
+    // given) says why.
+    static Status checkTarget(const QString &target, const QString &source, const QStringList &kept,
+                              QString *error);
+    // Whether both paths name one existing file.
+    static bool isSameFile(const QString &a, const QString &b);
     // Writes to a temporary file beside `target` and renames it when
     // complete: a failure leaves no partial file and what was there intact.
     // An existing target is replaced only when `replace` is set. On failure

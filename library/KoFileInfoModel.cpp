@@ -1,10 +1,14 @@
 #include "library/KoFileInfoModel.h"
 
 #include "app/JXFileManager.h"
+#include "app/KoLogging.h"
+#include "gps/KoByteSource.h"
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
 #include "library/KoDirectoryListing.h"
+#include "library/KoTrackCache.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
@@ -13,6 +17,7 @@
 #include <QStringBuilder>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -125,14 +130,6 @@ QString formatHead(const QDateTime &t)
 // A track line is at most 255 characters.
 constexpr int kLineBufferSize = 256;
 
-// A cache file counts only when it holds something: an empty one (a track
-// without samples) sends the recording through extraction again.
-bool isFilledFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.isFile() && info.size() > 0;
-}
-
 // ".../name_123.txt" -> ".../name_123_haisi.txt"
 QString directChunksVariant(const QString &cachePath)
 {
@@ -141,6 +138,15 @@ QString directChunksVariant(const QString &cachePath)
     if (dot >= 0)
         variant.insert(dot, QLatin1String("_haisi"));
     return variant;
+}
+
+// ".../name_123_haisi.txt" -> ".../name_123.txt"
+QString plainCachePath(const QString &cachePath)
+{
+    QString plain = cachePath;
+    if (plain.endsWith(QLatin1String("_haisi.txt")))
+        plain.remove(plain.size() - 10, 6);
+    return plain;
 }
 
 // Extraction kind from the file name; the MOV walk when the name tells nothing.
@@ -269,83 +275,91 @@ void KoFileInfoModel::loadGPS()
     if (m_gpsLoaded)
         return;
 
-    if (!isFilledFile(m_gpsCachePath)) {
-        const QString direct = directChunksVariant(m_gpsCachePath);
-        if (isFilledFile(direct)) {
-            m_haisiTrack = true;
-            m_gpsCachePath = direct;
-        } else {
-            extractTrackToCache();
-        }
+    // A cache is used only when it was made from this recording as it is now.
+    const QString plain = plainCachePath(m_gpsCachePath);
+    const QString direct = directChunksVariant(plain);
+    const QByteArray stamp = KoTrackCache::sourceStamp(m_filePath);
+    bool read = false;
+    if (KoTrackCache::belongsTo(plain, stamp)) {
+        m_haisiTrack = false;
+        m_gpsCachePath = plain;
+    } else if (KoTrackCache::belongsTo(direct, stamp)) {
+        m_haisiTrack = true;
+        m_gpsCachePath = direct;
+    } else {
+        QByteArray track;
+        if (!extractTrackToCache(stamp, &track))
+            return;
+        // Read from memory: the track shows even when the cache cannot be written.
+        QBuffer buffer(&track);
+        buffer.open(QIODevice::ReadOnly | QIODevice::Text);
+        readTrack(&buffer);
+        read = true;
     }
 
-    if (!readTrack())
-        return;
+    if (!read) {
+        QFile file(m_gpsCachePath);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            qCWarning(lcLibrary) << "cannot open the track cache" << m_gpsCachePath << file.errorString();
+            return;
+        }
+        readTrack(&file);
+    }
     buildSeries();
     m_gpsLoaded = true;
 }
 
-void KoFileInfoModel::extractTrackToCache()
+bool KoFileInfoModel::extractTrackToCache(const QByteArray &stamp, QByteArray *track)
 {
-    qWarning() << "need paras gps info..." << m_fileName;
-    // The track is written under a temporary name and renamed when complete,
-    // so that an interrupted extraction never leaves a cache file that looks
-    // finished.
-    const QString temporary = m_gpsCachePath + QLatin1String(".tmp");
-    bool direct = false;
-    const int result = extractTrack(QFile::encodeName(m_filePath), QFile::encodeName(temporary),
-                                    extractionKind(m_fileName), &direct);
-    if (result != 0) {
-        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "no track extracted from" << m_filePath;
-        return;
-    }
-    if (direct) {
-        m_haisiTrack = true;
-        m_gpsCachePath = directChunksVariant(m_gpsCachePath);
-    }
-    if (QFile::exists(m_gpsCachePath))
-        QFile::remove(m_gpsCachePath);
-    if (!QFile::rename(temporary, m_gpsCachePath))
-        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot rename" << temporary << "to"
-                   << m_gpsCachePath;
-}
-
-bool KoFileInfoModel::readTrack()
-{
-    QFile file(m_gpsCachePath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "cannot open" << m_gpsCachePath
-                   << file.errorString();
+    qCInfo(lcLibrary) << "extracting the track of" << m_filePath;
+    const std::unique_ptr<KoByteSource> source = KoByteSource::openFile(m_filePath);
+    if (!source) {
+        qCInfo(lcLibrary) << "cannot open" << m_filePath;
         return false;
     }
+    KoTrackExtractor extractor(source.get(), track);
+    if (extractor.run(extractionKind(m_fileName)) != 0) {
+        qCInfo(lcLibrary) << "no track extracted from" << m_filePath;
+        return false;
+    }
+    m_haisiTrack = extractor.wasDirect();
+    const QString plain = plainCachePath(m_gpsCachePath);
+    m_gpsCachePath = m_haisiTrack ? directChunksVariant(plain) : plain;
+    // Without a stamp (the recording could not be read whole) nothing is kept.
+    if (!stamp.isEmpty())
+        KoTrackCache::write(m_gpsCachePath, *track, stamp);
+    return true;
+}
 
+void KoFileInfoModel::readTrack(QIODevice *device)
+{
     char line[kLineBufferSize];
     for (;;) {
-        const qint64 length = file.readLine(line, sizeof line);
+        const qint64 length = device->readLine(line, sizeof line);
         if (length <= 0)
             break;
-        if (line[length - 1] != '\n' && !file.atEnd()) {
+        if (line[length - 1] != '\n' && !device->atEnd()) {
             // Longer than any track line: keep its start as the sample and
             // drop the rest rather than reading it as further samples.
             char rest[4096];
             qint64 n;
             do {
-                n = file.readLine(rest, sizeof rest);
+                n = device->readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
+        if (KoTrackCache::isNoteLine(line))
+            continue;
         // Bounds a track read from a damaged or foreign cache file: 55 hours
         // at one sample per second, far above any recording.
         if (m_gpsSamples.size() == kMaxTrackLines) {
-            qWarning() << "KoFileInfoModel::loadGPS" << __LINE__ << "track cut at" << kMaxTrackLines
-                       << "samples:" << m_gpsCachePath;
+            qCWarning(lcLibrary) << "track cut at" << kMaxTrackLines << "samples:" << m_gpsCachePath;
             break;
         }
-        qWarning().noquote() << QLatin1String(line, int(qstrnlen(line, size_t(length)))).trimmed();
+        qCDebug(lcLibrary).noquote() << QLatin1String(line, int(qstrnlen(line, size_t(length)))).trimmed();
         auto *sample = new KoGPSModel(line, this);
         sample->fineGScale = m_haisiTrack;
         m_gpsSamples.append(sample);
     }
-    return true;
 }
 
 void KoFileInfoModel::buildSeries()
@@ -372,7 +386,8 @@ void KoFileInfoModel::buildSeries()
         if (!m_hasGSensor)
             m_hasGSensor = x != 0 || y != 0 || z != 0;
 
-        if (sample->status != 'A')
+        // No fix, or a position off the globe or no number at all.
+        if (!sample->hasPosition())
             continue;
         bd += mapPoint(sample->longitude, sample->latitude);
         wgs += mapPoint(sample->wgsLongitude, sample->wgsLatitude);
@@ -389,5 +404,5 @@ void KoFileInfoModel::buildSeries()
     m_mapPointsBd = bd;
     m_mapPointsWgs = wgs;
     m_mapPointsWgs2 = wgs;
-    qWarning() << "===============" << m_mapPointsBd << "============";
+    qCDebug(lcLibrary) << "route" << m_mapPointsBd;
 }

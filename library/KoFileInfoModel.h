@@ -12,6 +12,7 @@
 
 class KoDirectoryListing;
 class KoGPSModel;
+class QIODevice;
 
 // One channel file of a dash-camera recording: its sibling channel files
 // found by name (KoRecording groups the listed files by them), its track
@@ -39,8 +40,9 @@ public:
     // as the camera has no time zone; invalid when the name carries none.
     static QDateTime cameraTimeOf(const QString &fileName);
 
-    // Makes sure the track cache exists (extracting it from the recording the
-    // first time), then reads it. Does nothing once the track is loaded.
+    // Makes sure the track cache exists and was made from this recording as
+    // it is now (else extracts it again), then reads it. Does nothing once the
+    // track is loaded.
     void loadGPS();
 
     float videoDuration() const { return m_videoDuration; }
@@ -79,8 +81,9 @@ public:
     void setPreviewPixmap(const QVariant &pixmap) { m_previewPixmap = pixmap; }
 
 private:
-    void extractTrackToCache();
-    bool readTrack();
+    // Extracts the track into *track and stores it as the cache with `stamp`.
+    bool extractTrackToCache(const QByteArray &stamp, QByteArray *track);
+    void readTrack(QIODevice *device);
     void buildSeries();
 
     float m_videoDuration = 0;

@@ -8,6 +8,7 @@
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/KoPlaybackSpeed.h"
+#include "widgets/JXAlertDialog.h"
 #include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoTitleBar.h"
 
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     : KoBasicWidget(parent)
@@ -47,6 +49,15 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     qRegisterMetaType<KoGPSModel *>("KoGPSModel");
 
     JXDefaultSettings *settings = JXDefaultSettings::instance();
+    // Told once, whether the store failed before the window or fails later
+    // (the log names the file).
+    const auto tellSettingsUnsaved = [this] {
+        JXAlertDialog::information(this, tr("Settings"),
+                                   tr("Settings cannot be saved: changes are lost when the player closes."));
+    };
+    connect(settings, &JXDefaultSettings::storeFailed, this, tellSettingsUnsaved, Qt::QueuedConnection);
+    if (settings->hasStoreFailed())
+        QTimer::singleShot(0, this, tellSettingsUnsaved);
     ui->horizontalSlider_volume->setValue(settings->getVolume());
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 

@@ -251,7 +251,8 @@ void VelmorMainWidget::showFileListMenu(const QPoint &pos)
         return;
     QMenu menu(ui->treeView_filelist);
     applyMenuStyle(&menu);
-    menu.addAction(KoTrackExportDialog::menuText(),
-                   [this, recording] { KoTrackExportDialog::exportTrack(this, recording); });
+    menu.addAction(KoTrackExportDialog::menuText(), [this, recording] {
+        KoTrackExportDialog::exportTrack(this, recording, KoTrackExportDialog::filesOf(m_playlist->files()));
+    });
     menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
 }

@@ -81,18 +81,25 @@ void VelmorMainWidget::updateProgress(int index)
     ui->label_gsensor_z->setText(QStringLiteral("Z: %1").arg(s->gForceZ(), 0, 'f', 4));
     const bool mph = JXDefaultSettings::instance()->getSpeedUnit() == KoSpeedUnit::MilesPerHour;
     const QString unit = unitText();
-    ui->label_altitude_value->setText(QString::number(s->altitude, 'f', 1));
+    // A value that is no number (or a position off the globe) leaves its
+    // display and the marker at the last good one.
+    if (s->hasAltitude())
+        ui->label_altitude_value->setText(QString::number(s->altitude, 'f', 1));
     if (s->status == 'A') {
         const bool bd = JXDefaultSettings::instance()->getMapType() == KoMapType::Baidu;
         const double lng = bd ? s->longitude : s->wgsLongitude;
         const double lat = bd ? s->latitude : s->wgsLatitude;
-        ui->label_lng->setText(QString::number(std::fabs(lng), 'f', 6) + QLatin1Char(s->lngHemisphere));
-        ui->label_lat->setText(QString::number(std::fabs(lat), 'f', 6) + QLatin1Char(s->latHemisphere));
-        const int speed = mph ? int(s->speedMph) : int(s->speedKmh);
-        ui->label_draw_speed->setSpeed(speed);
-        ui->label_speed_value->setText(QStringLiteral("%1 %2").arg(speed).arg(unit));
+        if (s->hasPosition()) {
+            ui->label_lng->setText(QString::number(std::fabs(lng), 'f', 6) + QLatin1Char(s->lngHemisphere));
+            ui->label_lat->setText(QString::number(std::fabs(lat), 'f', 6) + QLatin1Char(s->latHemisphere));
+        }
+        if (s->hasSpeed()) {
+            const int speed = mph ? int(s->speedMph) : int(s->speedKmh);
+            ui->label_draw_speed->setSpeed(speed);
+            ui->label_speed_value->setText(QStringLiteral("%1 %2").arg(speed).arg(unit));
+        }
         ui->label_campass->setDirection(s->heading);
-        if (m_mapBridge)
+        if (m_mapBridge && s->hasPosition())
             m_mapBridge->moveGPS(lng, lat);
     } else {
         ui->label_lng->setText(QStringLiteral("000.000000"));

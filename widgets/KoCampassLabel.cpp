@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 const char *const kCardImage = ":/images/images/icon_pointer.png";
 }
@@ -13,6 +15,8 @@ KoCampassLabel::KoCampassLabel(QWidget *parent)
 
 void KoCampassLabel::setDirection(double direction)
 {
+    if (!std::isfinite(direction))
+        return; // the needle keeps its last direction
     m_direction = direction;
     update();
 }

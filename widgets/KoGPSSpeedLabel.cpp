@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 const char *const kPointerImage = ":/images/images/icon_meter_pointer.png";
 }
@@ -13,6 +15,10 @@ KoGPSSpeedLabel::KoGPSSpeedLabel(QWidget *parent)
 
 void KoGPSSpeedLabel::setSpeed(float speed)
 {
+    // A value that is no number would turn the pointer to nowhere: the last
+    // one stays.
+    if (!std::isfinite(speed))
+        return;
     m_speed = speed;
     update();
 }

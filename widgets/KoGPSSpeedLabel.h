@@ -13,7 +13,8 @@ class KoGPSSpeedLabel : public QLabel
 public:
     explicit KoGPSSpeedLabel(QWidget *parent = nullptr);
 
-    // Stored as given (no clamping): the caller decides unit and rounding.
+    // Stored as given (no clamping): the caller decides unit and rounding. A
+    // value that is not finite is ignored.
     void setSpeed(float speed);
     float speed() const { return m_speed; }
 

@@ -1,5 +1,6 @@
 #include "widgets/KoTrackExportDialog.h"
 
+#include "app/KoLogging.h"
 #include "library/KoFileInfoModel.h"
 
 #include <QDebug>
@@ -51,26 +52,44 @@ QString KoTrackExportDialog::messageFor(KoTrackExport::Status status, const QStr
             .arg(QDir::toNativeSeparators(target));
     case KoTrackExport::TargetExists:
         return tr("%1 already exists and was left unchanged.").arg(QDir::toNativeSeparators(target));
+    case KoTrackExport::TargetIsSource:
+        return tr("%1 is a recording of the playlist: the track was not written and the recording is "
+                  "unchanged. Choose another file name.")
+            .arg(QDir::toNativeSeparators(target));
     }
     return QString();
 }
 
 KoTrackExportDialog::Outcome KoTrackExportDialog::exportTo(const QString &recordingPath,
                                                            const QString &target,
-                                                           KoTrackExport::Format format, bool replace)
+                                                           KoTrackExport::Format format, bool replace,
+                                                           const QStringList &kept)
 {
-    const KoTrackExport::Result result = KoTrackExport::exportTo(recordingPath, format, target, replace);
+    const KoTrackExport::Result result =
+        KoTrackExport::exportTo(recordingPath, format, target, replace, kept);
     Outcome outcome;
     outcome.status = result.status;
     if (result.status != KoTrackExport::Ok) {
         outcome.message = messageFor(result.status, recordingPath, target);
-        qWarning() << "KoTrackExportDialog::exportTo" << __LINE__ << recordingPath << target
-                   << result.message;
+        qCWarning(lcUi) << "track export of" << recordingPath << "to" << target
+                        << "failed:" << result.message;
     }
     return outcome;
 }
 
-bool KoTrackExportDialog::exportTrack(QWidget *parent, KoFileInfoModel *recording)
+QStringList KoTrackExportDialog::filesOf(const QList<KoFileInfoModel *> &recordings)
+{
+    QStringList files;
+    for (const KoFileInfoModel *recording : recordings) {
+        for (int i = 0; i < 3; ++i) {
+            if (!recording->channelPath(i).isEmpty())
+                files.append(recording->channelPath(i));
+        }
+    }
+    return files;
+}
+
+bool KoTrackExportDialog::exportTrack(QWidget *parent, KoFileInfoModel *recording, const QStringList &kept)
 {
     if (recording == nullptr)
         return false;
@@ -78,7 +97,7 @@ bool KoTrackExportDialog::exportTrack(QWidget *parent, KoFileInfoModel *recordin
     // Asked first, so that nobody picks a file name for a track that is not there.
     const KoTrackExport::Result probe = KoTrackExport::run(source, KoTrackExport::Track);
     if (probe.status != KoTrackExport::Ok) {
-        qWarning() << "KoTrackExportDialog::exportTrack" << __LINE__ << probe.message;
+        qCInfo(lcUi) << "nothing to export:" << probe.message;
         QMessageBox::information(parent, tr("Export track"), messageFor(probe.status, source, QString()));
         return false;
     }
@@ -98,7 +117,7 @@ bool KoTrackExportDialog::exportTrack(QWidget *parent, KoFileInfoModel *recordin
         target += QLatin1Char('.') + KoTrackExport::suffix(format);
         confirmed = false;
     }
-    const Outcome outcome = exportTo(source, target, format, confirmed);
+    const Outcome outcome = exportTo(source, target, format, confirmed, kept + filesOf({recording}));
     if (outcome.status != KoTrackExport::Ok) {
         QMessageBox::warning(parent, tr("Export track"), outcome.message);
         return false;

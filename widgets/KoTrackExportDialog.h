@@ -3,7 +3,9 @@
 #include "gps/KoTrackExport.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class KoFileInfoModel;
 class QWidget;
@@ -24,12 +26,18 @@ public:
 
     // The whole step: a recording without a track gets a message and no
     // dialog; otherwise the save dialog, then the file. True when written.
-    static bool exportTrack(QWidget *parent, KoFileInfoModel *recording);
+    // `kept`: files the track must never replace (the playlist's, see
+    // filesOf); the recording and its channel files are always kept.
+    static bool exportTrack(QWidget *parent, KoFileInfoModel *recording, const QStringList &kept = {});
 
     // The step after the dialog. `replace`: the user confirmed replacing an
-    // existing `target`; otherwise an existing file is left as it is.
+    // existing `target`; otherwise an existing file is left as it is. A
+    // target that is the recording or one of `kept` is refused.
     static Outcome exportTo(const QString &recordingPath, const QString &target, KoTrackExport::Format format,
-                            bool replace = false);
+                            bool replace = false, const QStringList &kept = {});
+
+    // Every file of the listed recordings: their own and their channel files.
+    static QStringList filesOf(const QList<KoFileInfoModel *> &recordings);
 
     // The text of the file list's menu entry.
     static QString menuText();

@@ -3,6 +3,7 @@
 // updates, up to thirty a second) and a paint that draws the curves.
 #include "bench/BenchEnv.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoTrackCache.h"
 #include "widgets/KoGsensorWidget.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ std::unique_ptr<KoFileInfoModel> makeHourTrack(const QTemporaryDir &dir)
                         14 + i / 3600, (i / 60) % 60, i % 60, x, y, z)
                         .toLatin1());
     }
+    cache.write(KoTrackCache::sourceStamp(video.fileName()) + '\n'); // made from this recording
     cache.close();
     recording->loadGPS();
     return recording;

@@ -196,6 +196,10 @@
             <translation>%1 existiert bereits und wurde nicht verändert.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 ist eine Aufnahme der Wiedergabeliste: Die Strecke wurde nicht geschrieben, die Aufnahme ist unverändert. Wählen Sie einen anderen Dateinamen.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV-Tabelle (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Einstellungen</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Einstellungen nicht speicherbar; sie gelten nur bis zum Beenden.</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

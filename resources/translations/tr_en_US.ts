@@ -196,6 +196,10 @@
             <translation>%1 already exists and was left unchanged.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Settings</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Settings cannot be saved: changes are lost when the player closes.</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

@@ -196,6 +196,10 @@
             <translation>%1 ya existe y no se ha modificado.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 es una grabación de la lista de reproducción: la pista no se ha escrito y la grabación no ha cambiado. Elija otro nombre de archivo.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>Tabla CSV (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Configuración</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>No se pueden guardar los ajustes: se perderán al salir.</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

@@ -196,6 +196,10 @@
             <translation>%1 esiste già ed è stato lasciato invariato.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 è una registrazione della playlist: la traccia non è stata scritta e la registrazione è invariata. Scegli un altro nome di file.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>Tabella CSV (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Impostazioni</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Impostazioni non salvabili: si perdono alla chiusura.</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

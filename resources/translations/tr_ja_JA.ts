@@ -196,6 +196,10 @@
             <translation>%1 は既に存在するため、変更しませんでした。</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 はプレイリストの録画です。軌跡は書き込まれず、録画はそのままです。別のファイル名を選んでください。</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV ファイル (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>設定を保存できません。変更は終了時に失われます。</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

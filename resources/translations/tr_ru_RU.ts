@@ -196,6 +196,10 @@
             <translation>%1 уже существует и оставлен без изменений.</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 — это запись из списка воспроизведения: трек не записан, запись не изменена. Выберите другое имя файла.</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>Таблица CSV (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>Настройки</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>Настройки не сохраняются: изменения пропадут при выходе.</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

@@ -196,6 +196,10 @@
             <translation>%1 已存在，未作更改。</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 是播放列表中的录像：轨迹未写入，录像保持不变。请选择其他文件名。</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV 表格 (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>无法保存设置：关闭播放器后更改将丢失。</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

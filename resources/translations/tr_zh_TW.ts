@@ -196,6 +196,10 @@
             <translation>%1 已存在，未作變更。</translation>
         </message>
         <message>
+            <source>%1 is a recording of the playlist: the track was not written and the recording is unchanged. Choose another file name.</source>
+            <translation>%1 是播放清單中的錄影：軌跡未寫入，錄影保持不變。請選擇其他檔案名稱。</translation>
+        </message>
+        <message>
             <source>CSV (*.csv)</source>
             <translation>CSV 表格 (*.csv)</translation>
         </message>
@@ -226,6 +230,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>Settings</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>Settings cannot be saved: changes are lost when the player closes.</source>
+            <translation>無法儲存設定：關閉播放器後變更將遺失。</translation>
+        </message>
         <message>
             <source>mov</source>
             <translation>mov</translation>

@@ -3,7 +3,9 @@
 #include "app/KoSingleInstance.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -115,6 +117,35 @@ private slots:
 
         qputenv("XDG_RUNTIME_DIR", runtime);
         qputenv("TMPDIR", tmp);
+    }
+
+    // A client that connects and writes nothing, or announces a long message
+    // and stops, loses its connection after a few seconds; a hand-over after
+    // them still arrives.
+    void stalledClientsAreDropped()
+    {
+        const QString path = m_home.filePath(QStringLiteral("stall.socket"));
+        KoSingleInstance running(path);
+        QVERIFY(!running.handOver({}) && running.isListening());
+        auto message = [](quint32 length, const QByteArray &body) {
+            QByteArray m("TVRN");
+            QDataStream(&m, QIODevice::Append) << length;
+            return m + body;
+        };
+        QLocalSocket silent, halfway, client;
+        silent.connectToServer(path);
+        halfway.connectToServer(path);
+        QVERIFY(silent.waitForConnected(1000) && halfway.waitForConnected(1000));
+        halfway.write(message(1000, "/only/the/start"));
+        QTRY_VERIFY_WITH_TIMEOUT(silent.state() == QLocalSocket::UnconnectedState &&
+                                     halfway.state() == QLocalSocket::UnconnectedState,
+                                 15000);
+        QSignalSpy received(&running, &KoSingleInstance::pathsReceived);
+        client.connectToServer(path);
+        QVERIFY(client.waitForConnected(1000));
+        client.write(message(7, QByteArray("/a.mp4", 7)));
+        QVERIFY(received.wait(5000));
+        QCOMPARE(received.first().first().toStringList(), QStringList{QStringLiteral("/a.mp4")});
     }
 
     // The first start listens, a file that is no socket does not stop it,

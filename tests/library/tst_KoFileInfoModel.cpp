@@ -5,13 +5,18 @@
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoRecording.h"
+#include "library/KoTrackCache.h"
 #include "tests/gps/TrackFixtures.h"
 
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <thread>
 #include <vector>
+
+#include <sys/stat.h>
 
 class tst_KoFileInfoModel : public QObject
 {
@@ -36,8 +41,9 @@ private:
         return new KoFileInfoModel(name, path(name), this, listing);
     }
 
-    // A recording whose track cache holds `lines` (the recording itself holds
-    // no track, so nothing but the cache can supply one).
+    // A recording whose track cache holds `lines`, made from it (the
+    // recording itself holds no track, so nothing but the cache can supply
+    // one).
     KoFileInfoModel *cachedRecording(const QByteArray &lines, bool direct = false)
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
@@ -46,8 +52,10 @@ private:
         QString cache = m->gpsCachePath();
         if (direct)
             cache.replace(".txt", "_haisi.txt");
+        const QByteArray text =
+            lines + (lines.endsWith('\n') ? "" : "\n") + KoTrackCache::sourceStamp(path(name)) + '\n';
         QFile f(cache);
-        if (!f.open(QIODevice::WriteOnly) || f.write(lines) != lines.size())
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
             return nullptr;
         return m;
     }
@@ -55,6 +63,12 @@ private:
     static QStringList gpsDirEntries()
     {
         return QDir(JXFileManager::instance()->getGpsDir()).entryList(QDir::Files | QDir::Hidden);
+    }
+
+    static ino_t inode(const QString &path)
+    {
+        struct stat st;
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
     }
 
     static QByteArray readAll(const QString &path)
@@ -278,7 +292,8 @@ private slots:
         QCOMPARE(gpsDirEntries(), QStringList({QFileInfo(cache).fileName()}));
         QCOMPARE(m->gpsSamples().size(), 5);
         const QByteArray text = readAll(cache);
-        QCOMPARE(text.count('\n'), 5);
+        QCOMPARE(text.count('\n'), 6); // and the line naming the recording
+        QVERIFY(text.endsWith(KoTrackCache::sourceStamp(path(name)) + '\n'));
         QVERIFY(text.startsWith(
             "A20190523140000,3112.000000,N,12130.000000,E,0.00,0.00,-25,-34,1021,35.500000\n"));
         const KoGPSModel *third = m->gpsSamples().at(2);
@@ -296,20 +311,69 @@ private slots:
     void laterRunReadsTheCacheWithoutExtracting()
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
-        const fixtures::Recording video = fixtures::indexBoxMp4(fixtures::drive(4));
-        QVERIFY(video.write(path(name)));
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(4)).write(path(name)));
+        // A cache of the version before the check (no line names its
+        // recording) is made again.
+        const QString cache = model(name)->gpsCachePath();
+        QFile old(cache);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("V20190523143005,0,N,0,E,0,0,0,0,0,0\n") > 0);
+        old.close();
         model(name)->loadGPS();
 
-        // Same name and size, but no track inside any more: only the cache
-        // can give the four samples.
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QVERIFY(f.write(QByteArray(int(video.size), 'x')) == video.size);
-        f.close();
+        // The cache file is read as it is: not written again (a new file
+        // would replace it).
+        const ino_t written = inode(cache);
         KoFileInfoModel *again = model(name);
         again->loadGPS();
-        QVERIFY(again->gpsLoaded());
         QCOMPARE(again->gpsSamples().size(), 4);
+        QCOMPARE(qRound(again->gpsSamples().at(0)->wgsLatitude * 10), 312);
+        QCOMPARE(inode(cache), written);
+
+        // Another recording of the same name, size and time (another day of
+        // a camera without a clock, at a fixed bitrate) gets its own track.
+        QVector<fixtures::Sample> north = fixtures::drive(4);
+        for (fixtures::Sample &s : north)
+            s.latitude += 30;
+        const QDateTime time = QFileInfo(path(name)).lastModified();
+        QVERIFY(fixtures::indexBoxMp4(north).write(path(name)));
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::ReadWrite) && f.setFileTime(time, QFileDevice::FileModificationTime));
+        KoFileInfoModel *replaced = model(name);
+        QCOMPARE(replaced->gpsCachePath(), cache);
+        replaced->loadGPS();
+        QCOMPARE(replaced->gpsSamples().size(), 4);
+        QCOMPARE(qRound(replaced->gpsSamples().at(0)->wgsLatitude * 10), 317);
+    }
+
+    // Two players filling the same cache at once (two threads stand in for
+    // them: the race is in the file system): each gets the whole track, and
+    // one whole cache file is left, with nothing beside it.
+    void twoWritersOfOneCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const int samples = 3000;
+        QVERIFY(fixtures::indexBoxMp4(fixtures::drive(samples)).write(path(name)));
+        const QString cache = model(name)->gpsCachePath();
+        for (int round = 0; round < 20; ++round) {
+            QFile::remove(cache);
+            std::atomic<int> started{0};
+            int counts[2] = {-1, -1};
+            auto player = [&](int k) {
+                for (++started; started.load() < 2;) {
+                }
+                KoFileInfoModel recording(name, path(name));
+                recording.loadGPS();
+                counts[k] = recording.gpsLoaded() ? recording.gpsSamples().size() : -1;
+            };
+            std::thread a(player, 0), b(player, 1);
+            a.join();
+            b.join();
+            QCOMPARE(counts[0], samples);
+            QCOMPARE(counts[1], samples);
+            QCOMPARE(readAll(cache).count('\n'), samples + 1); // the lines and the recording's
+            QVERIFY(KoTrackCache::belongsTo(cache, KoTrackCache::sourceStamp(path(name))));
+            QCOMPARE(gpsDirEntries(), QStringList{QFileInfo(cache).fileName()});
+        }
     }
 
     void directChunksTrackIsMarkedHaisi()
@@ -525,7 +589,7 @@ private slots:
         empty.close();
         m->loadGPS();
         QCOMPARE(m->gpsSamples().size(), 3);
-        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 3);
+        QCOMPARE(readAll(m->gpsCachePath()).count('\n'), 4);
     }
 
     // The sample set: real recordings with the camera's names and layouts.
@@ -596,7 +660,8 @@ private slots:
             QVERIFY2(m->gpsLoaded(), qPrintable(name));
             QCOMPARE(m->haisiTrack(), direct);
             QCOMPARE(m->gpsCachePath().endsWith("_haisi.txt"), direct);
-            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")));
+            QCOMPARE(readAll(m->gpsCachePath()), readAll(dir.filePath(name + ".expected.txt")) +
+                                                     KoTrackCache::sourceStamp(dir.filePath(name)) + '\n');
             QCOMPARE(m->gpsSamples().size(), samples);
             QCOMPARE(m->gForceYs().size(), samples);
             QVERIFY(m->hasGSensor());

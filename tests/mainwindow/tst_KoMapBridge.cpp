@@ -1,11 +1,15 @@
 #include "TestMain.h"
 
+#include "library/KoFileInfoModel.h"
 #include "mainwindow/KoMapBridge.h"
+#include "tests/gps/TrackFixtures.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <limits>
 #include <memory>
 
 // The map pages run in the real web engine, loaded from the build folder where
@@ -384,6 +388,26 @@ private slots:
         layers = osmLayers(map);
         QCOMPARE(layers.value(QStringLiteral("lines")).toList().size(), 0);
         QCOMPARE(layers.value(QStringLiteral("markerCount")).toInt(), 0);
+    }
+
+    // One sample whose latitude is no number ("nan" in the track text): the
+    // route is drawn from the other samples.
+    void aSampleWithoutANumberLeavesOnlyItsPointOut()
+    {
+        QTemporaryDir dir;
+        QVector<fixtures::Sample> drive = fixtures::drive(5);
+        drive[2].latitude = std::numeric_limits<float>::quiet_NaN();
+        const QString path = dir.filePath(QStringLiteral("2019_0523_143005_001A.MP4"));
+        QVERIFY(fixtures::indexBoxMp4(drive).write(path));
+        KoFileInfoModel recording(QFileInfo(path).fileName(), path);
+        recording.loadGPS();
+        QCOMPARE(recording.gpsSamples().size(), 5);
+        QCOMPARE(recording.mapPointsBd().count(QStringLiteral("{lng:")), 4);
+        MapView map;
+        QVERIFY(map.load(QStringLiteral("dunmoreos.html")));
+        map.bridge.initGPSLine(recording.mapPointsWgs2());
+        const QVariantList lines = osmLayers(map).value(QStringLiteral("lines")).toList();
+        QCOMPARE(lines.value(0).toMap().value(QStringLiteral("points")).toInt(), 4);
     }
 
     void hostileListIsRefused()

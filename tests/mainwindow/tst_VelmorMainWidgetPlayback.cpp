@@ -3,6 +3,7 @@
 #include "app/JXDefaultSettings.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoTrackCache.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/VelmorMainWidget.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
@@ -286,6 +287,7 @@ private slots:
                                   "12.0\n",
                                   i)
                     .toLatin1());
+        cache.write(KoTrackCache::sourceStamp(video.fileName()) + '\n'); // made from this recording
         cache.close();
         m_window->addChosenFiles({video.fileName()});
         KoFileInfoModel *m = m_window->channelModel(1);

@@ -1,12 +1,15 @@
 #include "TestMain.h"
 
 #include "gps/KoGPSModel.h"
-#include "gps/KoTrackExtractor.h"
 #include "gps/KoTrackExport.h"
+#include "gps/KoTrackExtractor.h"
+#include "tests/gps/TrackFixtures.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+
+#include <limits>
 
 namespace {
 
@@ -63,6 +66,12 @@ Run trackExport(const QStringList &arguments, const QByteArray &loggingRules = Q
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int fixes(const QByteArray &track)
@@ -248,6 +257,43 @@ private slots:
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QCOMPARE(QFileInfo(written).size() > 500, true);
+    }
+
+    // -o naming the recording itself, by any path or link: exit code 2,
+    // the recording untouched.
+    void exportOntoTheRecordingIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        const QString recording = dir.filePath(name), link = dir.filePath(QStringLiteral("link.MP4"));
+        QVERIFY(QFile::copy(Samples + QLatin1Char('/') + name, recording) && QFile::link(recording, link));
+        const QByteArray before = readAll(recording);
+        const QString folder = QFileInfo(dir.path()).fileName();
+        for (const QString &target : {recording, link, dir.path() + "/../" + folder + "/./" + name}) {
+            const Run r = trackExport(
+                {recording, QStringLiteral("--format"), QStringLiteral("gpx"), QStringLiteral("-o"), target});
+            QCOMPARE(r.exitCode, int(KoTrackExport::Unreadable));
+            QVERIFY2(r.err.contains("over the recording itself"), r.err.constData());
+        }
+        QCOMPARE(trackExport({link, QStringLiteral("-o"), recording}).exitCode,
+                 int(KoTrackExport::Unreadable));
+        QCOMPARE(readAll(recording), before);
+    }
+
+    // One sample whose latitude is no number ("nan" in the track text): the
+    // GPX leaves that point out and keeps the others.
+    void pointWithoutANumberIsLeftOut()
+    {
+        QTemporaryDir dir;
+        QVector<fixtures::Sample> drive = fixtures::drive(5);
+        drive[2].latitude = std::numeric_limits<float>::quiet_NaN();
+        const QString recording = dir.filePath(QStringLiteral("2019_0523_143005_001A.MP4"));
+        QVERIFY(fixtures::indexBoxMp4(drive).write(recording));
+        const Run gpx = trackExport({recording, QStringLiteral("--format"), QStringLiteral("gpx")});
+        QCOMPARE(gpx.out.count("<trkpt "), 4);
+        QVERIFY(!gpx.out.contains("nan"));
+        const Run csv = trackExport({recording, QStringLiteral("--format"), QStringLiteral("csv")});
+        QVERIFY2(csv.out.split('\n').value(3).contains(",A,,,,"), csv.out.constData());
     }
 
     void formatsAndKinds()

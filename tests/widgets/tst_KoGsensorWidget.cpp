@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "library/KoFileInfoModel.h"
+#include "library/KoTrackCache.h"
 #include "widgets/KoGsensorWidget.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ static std::unique_ptr<KoFileInfoModel> makeRecording(const QTemporaryDir &dir, 
                               second++ % 60, c.x, c.y, c.z)
                 .toLatin1());
     }
+    cache.write(KoTrackCache::sourceStamp(path) + '\n'); // made from this recording
     cache.close();
     recording->loadGPS();
     return recording;

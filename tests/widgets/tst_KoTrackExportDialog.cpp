@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -137,6 +138,44 @@ private slots:
             QVERIFY(!outcome.message.isEmpty());
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("file")});
+    }
+
+    // The user types the recording's own name and confirms the question to
+    // replace it: a message, the recording untouched. A file of the playlist,
+    // named through a link, is refused too.
+    void theRecordingAndThePlaylistAreNeverReplaced()
+    {
+        QTemporaryDir dir;
+        const QString own = dir.filePath(WithTrack), listed = dir.filePath(MovWithTrack);
+        QVERIFY(QFile::copy(sample(WithTrack), own) && QFile::copy(sample(MovWithTrack), listed));
+        const QByteArray before = contents(own), listedBefore = contents(listed);
+        KoFileInfoModel recording(WithTrack, own), other(MovWithTrack, listed);
+        QString told;
+        whenModal([&](QWidget *w) {
+            auto *dialog = qobject_cast<QFileDialog *>(w);
+            dialog->setDirectory(dir.path());
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(WithTrack);
+            whenModal([&](QWidget *question) {
+                whenModal([&](QWidget *box) {
+                    told = qobject_cast<QMessageBox *>(box)->text();
+                    box->close();
+                });
+                qobject_cast<QMessageBox *>(question)->button(QMessageBox::Yes)->click();
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        QVERIFY(!KoTrackExportDialog::exportTrack(nullptr, &recording,
+                                                  KoTrackExportDialog::filesOf({&recording, &other})));
+        QVERIFY2(told.contains(WithTrack) && told.contains(QStringLiteral("unchanged")), qPrintable(told));
+        QCOMPARE(contents(own), before);
+
+        const QString link = dir.filePath(QStringLiteral("track.gpx"));
+        QVERIFY(QFile::link(listed, link));
+        QCOMPARE(KoTrackExportDialog::exportTo(own, link, KoTrackExport::Gpx, true,
+                                               KoTrackExportDialog::filesOf({&other}))
+                     .status,
+                 KoTrackExport::TargetIsSource);
+        QCOMPARE(contents(listed), listedBefore);
     }
 
     void namesAndFormats()

@@ -13,6 +13,7 @@
 #include "app/JXPlatform.h"
 #include "library/JXDeviceTreeView.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoTrackCache.h"
 #include "widgets/KoCampassLabel.h"
 #include "widgets/KoGPSSpeedLabel.h"
 #include "widgets/KoGsensorWidget.h"
@@ -67,6 +68,9 @@ KoFileInfoModel *madeUpRecording(const QTemporaryDir &dir)
     video.close();
     auto *recording = new KoFileInfoModel(name, video.fileName());
     writeMadeUpDrive(recording->gpsCachePath());
+    QFile cache(recording->gpsCachePath()); // made from this recording
+    if (cache.open(QIODevice::Append))
+        cache.write(KoTrackCache::sourceStamp(video.fileName()) + '\n');
     return recording;
 }
 

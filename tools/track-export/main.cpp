@@ -70,8 +70,13 @@ int main(int argc, char **argv)
         return fail(KoTrackExport::Unreadable,
                     QStringLiteral("unknown format \"%1\" (track, gpx or csv)").arg(parser.value(format)));
 
-    const KoTrackExport::Result result =
-        KoTrackExport::run(parser.positionalArguments().constFirst(), chosen);
+    const QString source = parser.positionalArguments().constFirst();
+    if (parser.isSet(output)) {
+        QString error;
+        if (KoTrackExport::checkTarget(parser.value(output), source, {}, &error) != KoTrackExport::Ok)
+            return fail(KoTrackExport::Unreadable, error);
+    }
+    const KoTrackExport::Result result = KoTrackExport::run(source, chosen);
     if (result.status != KoTrackExport::Ok)
         return fail(result.status, result.message);
 
