@@ -24,6 +24,12 @@ extern const QString g_settingKey_rightsizes_0;
 extern const QString g_settingKey_rightsizes_1;
 extern const QString g_settingKey_screenSplitType;
 extern const QString g_settingKey_videoSolution;
+// Driving event thresholds, in g (KoDrivingEvents::Thresholds).
+extern const QString g_settingKey_eventBrakingG;
+extern const QString g_settingKey_eventAccelerationG;
+extern const QString g_settingKey_eventCorneringG;
+extern const QString g_settingKey_eventImpactG;
+extern const QString g_settingKey_eventImpactJoltG;
 
 // English name of the system locale's language ("Chinese", "German", ...).
 QString getSystemLanguage();
@@ -60,6 +66,18 @@ public:
     void setMainSizes(QList<int> sizes);
     QList<int> getRightSizes();
     void setRightSizes(QList<int> sizes);
+    // Driving event thresholds in g. A stored value that is not a positive
+    // number reads as the default (KoDrivingEvents::Thresholds).
+    double getEventBrakingG();
+    void setEventBrakingG(double g);
+    double getEventAccelerationG();
+    void setEventAccelerationG(double g);
+    double getEventCorneringG();
+    void setEventCorneringG(double g);
+    double getEventImpactG();
+    void setEventImpactG(double g);
+    double getEventImpactJoltG();
+    void setEventImpactJoltG(double g);
 
     void resetSettings();
 
@@ -68,6 +86,7 @@ private:
 
     QVariant plainValue(const QString &key, const QVariant &fallback) const;
     void store(const QString &key, const QVariant &value);
+    double thresholdValue(const QString &key, double fallback) const;
     QList<int> pairValue(const QString &key0, const QString &key1) const;
     void storePair(const QString &key0, const QString &key1, const QList<int> &values);
 

@@ -2,6 +2,7 @@
 
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
+#include "gps/KoTrackSample.h"
 
 #include <QDebug>
 #include <QFile>
@@ -33,7 +34,7 @@ bool KoTrackExport::parseFormat(const QString &name, Format *format)
     {
         const char *name;
         Format format;
-    } formats[] = {{"track", Track}, {"gpx", Gpx}, {"csv", Csv}};
+    } formats[] = {{"track", Track}, {"gpx", Gpx}, {"csv", Csv}, {"events", Events}};
     for (const auto &f : formats) {
         if (name == QLatin1String(f.name)) {
             *format = f.format;
@@ -117,6 +118,9 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
     case Csv:
         result.output = toCsv(lines, direct);
         break;
+    case Events:
+        result.output = toEventsCsv(lines, direct, KoDrivingEvents::thresholdsFromSettings());
+        break;
     }
     return result;
 }
@@ -169,6 +173,7 @@ QString KoTrackExport::suffix(Format format)
     case Gpx:
         return QStringLiteral("gpx");
     case Csv:
+    case Events:
         return QStringLiteral("csv");
     case Track:
         break;
@@ -247,4 +252,17 @@ QByteArray KoTrackExport::toCsv(const QByteArrayList &lines, bool fineGScale)
         csv += fields.join(QLatin1Char(',')).toUtf8() + '\n';
     }
     return csv;
+}
+
+QByteArray KoTrackExport::toEventsCsv(const QByteArrayList &lines, bool fineGScale,
+                                      const KoDrivingEvents::Thresholds &thresholds)
+{
+    QVector<KoTrackSample> track;
+    track.reserve(lines.size());
+    for (const QByteArray &line : lines) {
+        KoGPSModel sample(line);
+        sample.fineGScale = fineGScale;
+        track.append(KoTrackSample::fromModel(sample));
+    }
+    return KoDrivingEvents::toCsv(KoDrivingEvents::detect(track, thresholds));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/KoDrivingEvents.h"
 #include "gps/KoTrackExtractor.h"
 
 #include <QByteArray>
@@ -7,7 +8,8 @@
 #include <QString>
 
 // Extracts the GPS track of one recording with the player's own extractor
-// and writes it as track text lines, GPX 1.1 or CSV.
+// and writes it as track text lines, GPX 1.1, CSV, or the CSV of its driving
+// events (KoDrivingEvents).
 class KoTrackExport
 {
 public:
@@ -15,7 +17,8 @@ public:
     {
         Track,
         Gpx,
-        Csv
+        Csv,
+        Events
     };
 
     // The first three are the exit codes of the command.
@@ -41,6 +44,7 @@ public:
     // MOV, MP4 and TS.
     static bool kindOf(const QString &path, KoTrackExtractor::Kind *kind);
 
+    // Events are found with the thresholds in the player's settings.
     static Result run(const QString &path, Format format);
     // run(), then the output written to `target` (see writeFile). The result
     // keeps the output.
@@ -57,4 +61,8 @@ public:
     // from direct chunks (G-sensor in 1/4096 g).
     static QByteArray toGpx(const QByteArrayList &lines, const QString &name);
     static QByteArray toCsv(const QByteArrayList &lines, bool fineGScale);
+    // KoDrivingEvents::toCsv of the events in the lines (only the header when
+    // there are none).
+    static QByteArray toEventsCsv(const QByteArrayList &lines, bool fineGScale,
+                                  const KoDrivingEvents::Thresholds &thresholds);
 };

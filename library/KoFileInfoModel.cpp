@@ -267,6 +267,11 @@ QDateTime KoFileInfoModel::cameraTimeOf(const QString &fileName)
     return QDateTime();
 }
 
+QString KoFileInfoModel::directChunksCachePath(const QString &cachePath)
+{
+    return directChunksVariant(cachePath);
+}
+
 void KoFileInfoModel::groupRecordings(QList<KoFileInfoModel *> &recordings)
 {
     std::stable_sort(
