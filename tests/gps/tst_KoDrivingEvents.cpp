@@ -122,6 +122,29 @@ private slots:
         QVERIFY(qAbs(events.at(5).peakG - 1.87f) < 0.1f);
     }
 
+    // Braking in a tunnel, the fix lost: the G-sensor alone finds it, its
+    // direction known from the driving before.
+    void brakingWithoutAFix()
+    {
+        SyntheticTrack t;
+        t.drive(10, 0.17); // to 60 km/h
+        t.drive(10);
+        t.drive(5, -0.2);
+        t.drive(5, 0.2);
+        t.drive(28);
+        t.fix = false;
+        t.drive(2);
+        t.drive(2, -0.7);
+        t.drive(2);
+        t.fix = true;
+        t.drive(30);
+        const QVector<Event> events = eventsOf(t, false);
+        QCOMPARE(kinds(events), QStringLiteral("harsh_braking@60"));
+        QVERIFY(qAbs(events.first().peakG - 0.7f) < 0.1f);
+        QVERIFY(qAbs(events.first().speedBeforeKmh - 60) < 2);
+        QVERIFY(qAbs(events.first().speedAfterKmh - (60 - 2 * 0.7 * 35.3)) < 2); // the next fix
+    }
+
     // Values that are not numbers, infinite or absurd never make an event.
     void damagedValuesGiveNone()
     {
