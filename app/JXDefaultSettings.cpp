@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QLocale>
+#include <QSet>
 #include <QSettings>
 
 #include <cmath>
@@ -87,8 +88,13 @@ double JXDefaultSettings::thresholdValue(const QString &key, double fallback) co
     const double value = m_settings->value(key).toDouble(&ok);
     // Above 20 g no threshold means anything: a slip of the decimal point.
     if (!ok || !std::isfinite(value) || value <= 0 || value > 20) {
-        qCWarning(lcApp) << "setting" << key << "is not a threshold in g:" << m_settings->value(key)
-                         << "- using" << fallback;
+        // Once per key: the thresholds are read for every recording summed up.
+        static QSet<QString> reported;
+        if (!reported.contains(key)) {
+            reported.insert(key);
+            qCWarning(lcApp) << "setting" << key << "is not a threshold in g:" << m_settings->value(key)
+                             << "- using" << fallback;
+        }
         return fallback;
     }
     return value;

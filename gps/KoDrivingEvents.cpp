@@ -21,8 +21,9 @@ constexpr int MaxFixGap = 2;           // seconds between two fixes still compar
 constexpr float StandingKmh = 5;
 constexpr float HeadingSpeedKmh = 15; // below this the heading is noise
 constexpr double QuietG = 0.1;        // GPS speed or heading change below this: no manoeuvre
-// A reading beyond this is no accelerometer's (a foreign or damaged line).
-constexpr float MaxReadingG = 64;
+// A reading beyond this, even read with the coarser scale (16 times too
+// large), is no accelerometer's: a foreign or damaged line.
+constexpr float MaxReadingG = 64 * 16;
 
 struct Vec3
 {

@@ -12,7 +12,8 @@ class KoGPSModel;
 
 // What one recording's track says in a few figures: how long, how far, how
 // fast, how many driving events. For the tool tip of a file list row and the
-// trip headers (KoTrips).
+// trip headers (KoTrips). The player passes the thresholds of its settings
+// (KoDrivingEvents::thresholdsFromSettings()).
 struct KoTrackSummary
 {
     bool valid = false;      // a track was read (false: nothing known)
