@@ -2,12 +2,16 @@
 
 #include "app/JXFileManager.h"
 #include "app/KoLogging.h"
+#include "gps/KoDrivingEvents.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
+#include <QSet>
 #include <QSettings>
 #include <QTimer>
+
+#include <cmath>
 
 const QString g_settingKey_language = QStringLiteral("g_settingKey_language");
 const QString g_settingKey_mapType = QStringLiteral("g_settingKey_mapType");
@@ -24,6 +28,11 @@ const QString g_settingKey_rightsizes_0 = QStringLiteral("g_settingKey_rightsize
 const QString g_settingKey_rightsizes_1 = QStringLiteral("g_settingKey_rightsizes_1");
 const QString g_settingKey_screenSplitType = QStringLiteral("g_settingKey_screenSplitType");
 const QString g_settingKey_videoSolution = QStringLiteral("g_settingKey_videoSolution");
+const QString g_settingKey_eventBrakingG = QStringLiteral("g_settingKey_eventBrakingG");
+const QString g_settingKey_eventAccelerationG = QStringLiteral("g_settingKey_eventAccelerationG");
+const QString g_settingKey_eventCorneringG = QStringLiteral("g_settingKey_eventCorneringG");
+const QString g_settingKey_eventImpactG = QStringLiteral("g_settingKey_eventImpactG");
+const QString g_settingKey_eventImpactJoltG = QStringLiteral("g_settingKey_eventImpactJoltG");
 
 QString getSystemLanguage()
 {
@@ -125,6 +134,26 @@ void JXDefaultSettings::sync()
         qCWarning(lcApp) << "settings cannot be saved to" << m_settings->fileName();
         emit storeFailed(m_settings->fileName());
     }
+}
+
+double JXDefaultSettings::thresholdValue(const QString &key, double fallback) const
+{
+    if (!m_settings->contains(key))
+        return fallback;
+    bool ok = false;
+    const double value = m_settings->value(key).toDouble(&ok);
+    // Above 20 g no threshold means anything: a slip of the decimal point.
+    if (!ok || !std::isfinite(value) || value <= 0 || value > 20) {
+        // Once per key: the thresholds are read for every recording summed up.
+        static QSet<QString> reported;
+        if (!reported.contains(key)) {
+            reported.insert(key);
+            qCWarning(lcApp) << "setting" << key << "is not a threshold in g:" << m_settings->value(key)
+                             << "- using" << fallback;
+        }
+        return fallback;
+    }
+    return value;
 }
 
 QList<int> JXDefaultSettings::pairValue(const QString &key0, const QString &key1) const
@@ -278,6 +307,56 @@ QList<int> JXDefaultSettings::getRightSizes()
 void JXDefaultSettings::setRightSizes(QList<int> sizes)
 {
     storePair(g_settingKey_rightsizes_0, g_settingKey_rightsizes_1, sizes);
+}
+
+double JXDefaultSettings::getEventBrakingG()
+{
+    return thresholdValue(g_settingKey_eventBrakingG, KoDrivingEvents::Thresholds().brakingG);
+}
+
+void JXDefaultSettings::setEventBrakingG(double g)
+{
+    store(g_settingKey_eventBrakingG, g);
+}
+
+double JXDefaultSettings::getEventAccelerationG()
+{
+    return thresholdValue(g_settingKey_eventAccelerationG, KoDrivingEvents::Thresholds().accelerationG);
+}
+
+void JXDefaultSettings::setEventAccelerationG(double g)
+{
+    store(g_settingKey_eventAccelerationG, g);
+}
+
+double JXDefaultSettings::getEventCorneringG()
+{
+    return thresholdValue(g_settingKey_eventCorneringG, KoDrivingEvents::Thresholds().corneringG);
+}
+
+void JXDefaultSettings::setEventCorneringG(double g)
+{
+    store(g_settingKey_eventCorneringG, g);
+}
+
+double JXDefaultSettings::getEventImpactG()
+{
+    return thresholdValue(g_settingKey_eventImpactG, KoDrivingEvents::Thresholds().impactG);
+}
+
+void JXDefaultSettings::setEventImpactG(double g)
+{
+    store(g_settingKey_eventImpactG, g);
+}
+
+double JXDefaultSettings::getEventImpactJoltG()
+{
+    return thresholdValue(g_settingKey_eventImpactJoltG, KoDrivingEvents::Thresholds().impactJoltG);
+}
+
+void JXDefaultSettings::setEventImpactJoltG(double g)
+{
+    store(g_settingKey_eventImpactJoltG, g);
 }
 
 void JXDefaultSettings::resetSettings()

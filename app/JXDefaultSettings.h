@@ -26,6 +26,12 @@ extern const QString g_settingKey_rightsizes_0;
 extern const QString g_settingKey_rightsizes_1;
 extern const QString g_settingKey_screenSplitType;
 extern const QString g_settingKey_videoSolution;
+// Driving event thresholds, in g (KoDrivingEvents::Thresholds).
+extern const QString g_settingKey_eventBrakingG;
+extern const QString g_settingKey_eventAccelerationG;
+extern const QString g_settingKey_eventCorneringG;
+extern const QString g_settingKey_eventImpactG;
+extern const QString g_settingKey_eventImpactJoltG;
 
 // The map services; the numbers are the stored values and the settings
 // dialog's items.
@@ -91,6 +97,18 @@ public:
     void setMainSizes(QList<int> sizes);
     QList<int> getRightSizes();
     void setRightSizes(QList<int> sizes);
+    // Driving event thresholds in g. A stored value that is not a positive
+    // number reads as the default (KoDrivingEvents::Thresholds).
+    double getEventBrakingG();
+    void setEventBrakingG(double g);
+    double getEventAccelerationG();
+    void setEventAccelerationG(double g);
+    double getEventCorneringG();
+    void setEventCorneringG(double g);
+    double getEventImpactG();
+    void setEventImpactG(double g);
+    double getEventImpactJoltG();
+    void setEventImpactJoltG(double g);
 
     void resetSettings();
 
@@ -107,6 +125,7 @@ private:
     void storeLater(const QString &key, const QVariant &value);
     // Writes the waiting values, then the file; notes a failure.
     void sync();
+    double thresholdValue(const QString &key, double fallback) const;
     QList<int> pairValue(const QString &key0, const QString &key1) const;
     void storePair(const QString &key0, const QString &key1, const QList<int> &values);
 

@@ -24,7 +24,7 @@ while [ $# -gt 0 ]; do
   esac
 done
 
-gbench=(gps/bench_gps_track tools/bench_track_extraction library/bench_KoFileInfoModel
+gbench=(gps/bench_gps_track gps/bench_driving_events tools/bench_track_extraction library/bench_KoFileInfoModel
         library/bench_JXDeviceTreeView widgets/bench_KoGsensorWidget)
 if ! grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" 2>/dev/null; then
   echo "Google Benchmark was not found when $build was configured (Debian: libbenchmark-dev)" >&2

@@ -3,6 +3,7 @@
 #include "app/KoLogging.h"
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
+#include "gps/KoTrackSample.h"
 
 #include <QDebug>
 #include <QFile>
@@ -36,7 +37,7 @@ bool KoTrackExport::parseFormat(const QString &name, Format *format)
     {
         const char *name;
         Format format;
-    } formats[] = {{"track", Track}, {"gpx", Gpx}, {"csv", Csv}};
+    } formats[] = {{"track", Track}, {"gpx", Gpx}, {"csv", Csv}, {"events", Events}};
     for (const auto &f : formats) {
         if (name == QLatin1String(f.name)) {
             *format = f.format;
@@ -119,6 +120,9 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
         break;
     case Csv:
         result.output = toCsv(lines, direct);
+        break;
+    case Events:
+        result.output = toEventsCsv(lines, direct, KoDrivingEvents::thresholdsFromSettings());
         break;
     }
     return result;
@@ -205,6 +209,7 @@ QString KoTrackExport::suffix(Format format)
     case Gpx:
         return QStringLiteral("gpx");
     case Csv:
+    case Events:
         return QStringLiteral("csv");
     case Track:
         break;
@@ -288,4 +293,17 @@ QByteArray KoTrackExport::toCsv(const QByteArrayList &lines, bool fineGScale)
         csv += fields.join(QLatin1Char(',')).toUtf8() + '\n';
     }
     return csv;
+}
+
+QByteArray KoTrackExport::toEventsCsv(const QByteArrayList &lines, bool fineGScale,
+                                      const KoDrivingEvents::Thresholds &thresholds)
+{
+    QVector<KoTrackSample> track;
+    track.reserve(lines.size());
+    for (const QByteArray &line : lines) {
+        KoGPSModel sample(line);
+        sample.fineGScale = fineGScale;
+        track.append(KoTrackSample::fromModel(sample));
+    }
+    return KoDrivingEvents::toCsv(KoDrivingEvents::detect(track, thresholds));
 }

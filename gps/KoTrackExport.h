@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gps/KoDrivingEvents.h"
 #include "gps/KoTrackExtractor.h"
 
 #include <QByteArray>
@@ -8,7 +9,8 @@
 #include <QStringList>
 
 // Extracts the GPS track of one recording with the player's own extractor
-// and writes it as track text lines, GPX 1.1 or CSV.
+// and writes it as track text lines, GPX 1.1, CSV, or the CSV of its driving
+// events (KoDrivingEvents).
 class KoTrackExport
 {
 public:
@@ -16,7 +18,8 @@ public:
     {
         Track,
         Gpx,
-        Csv
+        Csv,
+        Events
     };
 
     // The first three are the exit codes of the command.
@@ -43,6 +46,7 @@ public:
     // MOV, MP4 and TS.
     static bool kindOf(const QString &path, KoTrackExtractor::Kind *kind);
 
+    // Events are found with the thresholds in the player's settings.
     static Result run(const QString &path, Format format);
     // run(), then the output written to `target` (see writeFile). The result
     // keeps the output. A target that is the recording itself or one of
@@ -69,4 +73,8 @@ public:
     // from direct chunks (G-sensor in 1/4096 g).
     static QByteArray toGpx(const QByteArrayList &lines, const QString &name);
     static QByteArray toCsv(const QByteArrayList &lines, bool fineGScale);
+    // KoDrivingEvents::toCsv of the events in the lines (only the header when
+    // there are none).
+    static QByteArray toEventsCsv(const QByteArrayList &lines, bool fineGScale,
+                                  const KoDrivingEvents::Thresholds &thresholds);
 };

@@ -269,6 +269,11 @@ QDateTime KoFileInfoModel::cameraTimeOf(const QString &fileName)
     return QDateTime();
 }
 
+QString KoFileInfoModel::directChunksCachePath(const QString &cachePath)
+{
+    return directChunksVariant(cachePath);
+}
+
 void KoFileInfoModel::loadGPS()
 {
     QMutexLocker locker(&m_gpsMutex);

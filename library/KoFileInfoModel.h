@@ -40,6 +40,10 @@ public:
     // as the camera has no time zone; invalid when the name carries none.
     static QDateTime cameraTimeOf(const QString &fileName);
 
+    // The name of the track cache of a track found in direct chunks (its
+    // G-sensor counts are 1/4096 g): ".../name_123.txt" -> ".../name_123_haisi.txt".
+    static QString directChunksCachePath(const QString &cachePath);
+
     // Makes sure the track cache exists and was made from this recording as
     // it is now (else extracts it again), then reads it. Does nothing once the
     // track is loaded.

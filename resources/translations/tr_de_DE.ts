@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>Starkes Beschleunigen</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>Starkes Bremsen</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>Aufprall</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>Scharfe Kurvenfahrt</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>Die Strecke konnte nicht nach %1 geschrieben werden. Prüfen Sie, ob der Ordner existiert und Sie darin schreiben dürfen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>Strecke %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>Dauer %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>Ereignisse %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>Höchstgeschwindigkeit %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>Höchstgeschwindigkeit %1 %2</translation>
         </message>
     </context>
     <context>

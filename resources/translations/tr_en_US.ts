@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>Harsh acceleration</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>Harsh braking</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>Impact</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>Sharp cornering</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>The track could not be written to %1. Check that the folder exists and that you may write to it.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>Distance %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>Duration %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>Events %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>Top speed %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>top speed %1 %2</translation>
         </message>
     </context>
     <context>

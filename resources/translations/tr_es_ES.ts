@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>Aceleración brusca</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>Frenada brusca</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>Impacto</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>Giro brusco</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>No se pudo escribir el recorrido en %1. Compruebe que la carpeta existe y que tiene permiso de escritura.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>Distancia %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>Duración %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>Eventos %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>Velocidad máxima %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>velocidad máxima %1 %2</translation>
         </message>
     </context>
     <context>

@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>Accelerazione brusca</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>Frenata brusca</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>Urto</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>Curva brusca</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>Impossibile scrivere la traccia in %1. Verificare che la cartella esista e che sia consentito scriverci.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>Distanza %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>Durata %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>Eventi %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>Velocità massima %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>velocità massima %1 %2</translation>
         </message>
     </context>
     <context>

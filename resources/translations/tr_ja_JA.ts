@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>急加速</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>急ブレーキ</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>衝撃</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>急ハンドル</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>軌跡を %1 に書き込めませんでした。フォルダーが存在し、書き込み権限があるか確認してください。</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>距離 %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>長さ %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>イベント %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>最高速度 %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>最高速度 %1 %2</translation>
         </message>
     </context>
     <context>

@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>Резкий разгон</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>Резкое торможение</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>Удар</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>Резкий поворот</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>Не удалось записать трек в %1. Проверьте, что папка существует и в неё разрешена запись.</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>Пробег %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>Длительность %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>События: %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>Макс. скорость %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>макс. скорость %1 %2</translation>
         </message>
     </context>
     <context>

@@ -183,6 +183,25 @@
         </message>
     </context>
     <context>
+        <name>KoDrivingEvents</name>
+        <message>
+            <source>Harsh acceleration</source>
+            <translation>急加速</translation>
+        </message>
+        <message>
+            <source>Harsh braking</source>
+            <translation>急刹车</translation>
+        </message>
+        <message>
+            <source>Impact</source>
+            <translation>碰撞</translation>
+        </message>
+        <message>
+            <source>Sharp cornering</source>
+            <translation>急转弯</translation>
+        </message>
+    </context>
+    <context>
         <name>KoPlaybackSpeed</name>
         <message>
             <source>%1x</source>
@@ -226,6 +245,32 @@
         <message>
             <source>The track could not be written to %1. Check that the folder exists and that you may write to it.</source>
             <translation>无法将轨迹写入 %1。请检查文件夹是否存在以及是否有写入权限。</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrackSummary</name>
+        <message>
+            <source>Distance %1 %2</source>
+            <translation>里程 %1 %2</translation>
+        </message>
+        <message>
+            <source>Duration %1</source>
+            <translation>时长 %1</translation>
+        </message>
+        <message>
+            <source>Events %1</source>
+            <translation>事件 %1</translation>
+        </message>
+        <message>
+            <source>Top speed %1 %2</source>
+            <translation>最高速度 %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTrips</name>
+        <message>
+            <source>top speed %1 %2</source>
+            <translation>最高速度 %1 %2</translation>
         </message>
     </context>
     <context>

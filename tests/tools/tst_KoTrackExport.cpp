@@ -213,6 +213,47 @@ private slots:
         QVERIFY(r.out.split('\n')[1].startsWith("2019-05-23T14:30:05,V,,,"));
     }
 
+    // The one hard braking of the sample drives, where the sample set puts
+    // it: in the Munich drive's MOV recording at 14:30:27, in the Shanghai
+    // and Buenos Aires drives in their eighth second; a header alone for the
+    // rest; no output and the usual exit code without a track.
+    void eventsFormatFindsTheSampleBraking()
+    {
+        const QByteArray header = "offset_s,time,kind,peak_g,speed_before_kmh,speed_after_kmh";
+        int withEvent = 0;
+        for (const Entry &e : manifest()) {
+            const Run r = trackExport({e.path(), QStringLiteral("--format"), QStringLiteral("events")});
+            if (e.samples == 0) {
+                QCOMPARE(r.exitCode, int(KoTrackExport::NoTrack));
+                QVERIFY(r.out.isEmpty());
+                continue;
+            }
+            QCOMPARE(r.exitCode, 0);
+            QList<QByteArray> rows = r.out.split('\n');
+            QCOMPARE(rows.takeLast(), QByteArray());
+            QCOMPARE(rows.takeFirst(), header);
+            const bool braking = e.file.startsWith(QLatin1String("20190523143025_")) ||
+                                 e.file.startsWith(QLatin1String("2019_0601_")) ||
+                                 e.file.startsWith(QLatin1String("2019_0714_"));
+            QCOMPARE(rows.size(), braking ? 1 : 0);
+            if (!braking)
+                continue;
+            ++withEvent;
+            const QList<QByteArray> f = rows.first().split(',');
+            QCOMPARE(f.size(), 6);
+            QCOMPARE(f[2], QByteArray("harsh_braking"));
+            QVERIFY2(f[3].toDouble() > 0.7 && f[3].toDouble() < 1.1, rows.first().constData());
+            QVERIFY(f[4].toDouble() > f[5].toDouble() + 20);
+            if (e.file.startsWith(QLatin1String("20190523143025_"))) {
+                QCOMPARE(f[0], QByteArray("2"));
+                QCOMPARE(f[1], QByteArray("2019-05-23T14:30:27"));
+            } else {
+                QVERIFY2(qAbs(f[0].toInt() - 7) <= 1, rows.first().constData());
+            }
+        }
+        QCOMPARE(withEvent, 4);
+    }
+
     void filesWithoutATrackFail()
     {
         const Run ts = trackExport({Samples + QStringLiteral("/2019_0801_101010_001A.TS")});

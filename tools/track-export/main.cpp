@@ -19,7 +19,7 @@ void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &m
 
 } // namespace
 
-// track-export FILE [--format track|gpx|csv] [--output PATH] [--verbose]
+// track-export FILE [--format track|gpx|csv|events] [--output PATH] [--verbose]
 int main(int argc, char **argv)
 {
     // Standard output carries the export alone. The extractor's messages go
@@ -39,12 +39,13 @@ int main(int argc, char **argv)
         "Extracts the GPS track of a dash-camera recording (MP4 or MOV) with the player's own extractor.\n"
         "Formats: track (the player's track text lines), gpx (GPX 1.1: WGS-84 positions of the samples with "
         "a\n"
-        "fix, elevation, camera time, speed and course), csv (every sample). Exit code 1: no track in the\n"
-        "file (TS recordings never have one); 2: the file cannot be read."));
+        "fix, elevation, camera time, speed and course), csv (every sample), events (the driving events:\n"
+        "offset_s,time,kind,peak_g,speed_before_kmh,speed_after_kmh, with the player's thresholds).\n"
+        "Exit code 1: no track in the file (TS recordings never have one); 2: the file cannot be read."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The recording."));
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("track, gpx or csv (default track)."),
+                                    QStringLiteral("track, gpx, csv or events (default track)."),
                                     QStringLiteral("FORMAT"), QStringLiteral("track"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("Write to PATH instead of standard output."),
@@ -67,8 +68,9 @@ int main(int argc, char **argv)
         return fail(KoTrackExport::Unreadable, QStringLiteral("give one recording (see --help)"));
     KoTrackExport::Format chosen;
     if (!KoTrackExport::parseFormat(parser.value(format), &chosen))
-        return fail(KoTrackExport::Unreadable,
-                    QStringLiteral("unknown format \"%1\" (track, gpx or csv)").arg(parser.value(format)));
+        return fail(
+            KoTrackExport::Unreadable,
+            QStringLiteral("unknown format \"%1\" (track, gpx, csv or events)").arg(parser.value(format)));
 
     const QString source = parser.positionalArguments().constFirst();
     if (parser.isSet(output)) {

@@ -1,0 +1,126 @@
+#include "library/KoTrips.h"
+
+#include "gps/KoGPSModel.h"
+#include "library/KoFileInfoModel.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+namespace {
+
+constexpr double KmPerMile = 1.609344;
+constexpr double DegreesToRadians = 3.14159265358979323846 / 180;
+
+bool followsOn(const KoTrips::Recording &a, const KoTrips::Recording &b)
+{
+    if (!a.start.isValid() || !b.start.isValid() || a.durationSeconds < 0)
+        return false;
+    const qint64 sinceStart = a.start.secsTo(b.start);
+    return sinceStart >= 0 && sinceStart - a.durationSeconds < KoTrips::MaxGapSeconds;
+}
+
+} // namespace
+
+KoTrips::Recording KoTrips::recordingOf(const QString &fileName, const KoTrackSummary &summary,
+                                        int fallbackDurationSeconds)
+{
+    Recording r;
+    r.summary = summary;
+    r.start =
+        summary.valid && summary.start.isValid() ? summary.start : KoFileInfoModel::cameraTimeOf(fileName);
+    r.durationSeconds = summary.valid ? summary.durationSeconds : fallbackDurationSeconds;
+    return r;
+}
+
+QVector<KoTrips::Trip> KoTrips::group(const QVector<Recording> &recordings)
+{
+    QVector<Trip> trips;
+    for (int i = 0; i < recordings.size(); ++i) {
+        const Recording &r = recordings.at(i);
+        if (trips.isEmpty() || !followsOn(recordings.at(i - 1), r)) {
+            Trip t;
+            t.first = i;
+            t.start = r.start;
+            t.complete = true;
+            trips.append(t);
+        }
+        Trip &t = trips.last();
+        t.last = i;
+        t.durationSeconds = r.durationSeconds >= 0 && t.start.isValid() && r.start.isValid()
+                                ? int(t.start.secsTo(r.start)) + r.durationSeconds
+                                : -1;
+        if (!r.summary.valid) {
+            t.complete = false;
+            continue;
+        }
+        t.distanceKm += r.summary.distanceKm;
+        t.eventCount += r.summary.eventCount();
+        if (r.summary.hasSpeed) {
+            t.topSpeedKmh =
+                t.hasSpeed ? std::max(t.topSpeedKmh, r.summary.topSpeedKmh) : r.summary.topSpeedKmh;
+            t.hasSpeed = true;
+        }
+    }
+    return trips;
+}
+
+int KoTrips::tripOf(const QVector<Trip> &trips, int recording)
+{
+    for (int i = 0; i < trips.size(); ++i) {
+        if (trips.at(i).contains(recording))
+            return i;
+    }
+    return -1;
+}
+
+QString KoTrips::Trip::describe(bool mph) const
+{
+    QStringList parts;
+    if (start.isValid())
+        parts.append(start.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    if (durationSeconds >= 0)
+        parts.append(KoTrackSummary::durationText(durationSeconds));
+    parts.append(
+        QStringLiteral("%1 %2").arg(QString::number(mph ? distanceKm / KmPerMile : distanceKm, 'f', 1),
+                                    mph ? QStringLiteral("mi") : QStringLiteral("km")));
+    if (hasSpeed)
+        parts.append(QCoreApplication::translate("KoTrips", "top speed %1 %2")
+                         .arg(QString::number(mph ? topSpeedKmh / KmPerMile : double(topSpeedKmh), 'f', 0),
+                              mph ? QStringLiteral("mph") : QStringLiteral("km/h")));
+    return parts.join(QStringLiteral(" · "));
+}
+
+KoTrips::Moment KoTrips::nearestMoment(const QVector<QList<KoGPSModel *>> &tracks, double lat, double lng,
+                                       Datum datum)
+{
+    Moment best;
+    if (!std::isfinite(lat) || !std::isfinite(lng))
+        return best;
+    // Nearest by a flat projection around the click (exact enough to rank
+    // points of one route), then the great-circle distance of the winner.
+    const double xScale = std::cos(lat * DegreesToRadians);
+    double bestSquared = std::numeric_limits<double>::infinity();
+    for (int r = 0; r < tracks.size(); ++r) {
+        const QList<KoGPSModel *> &track = tracks.at(r);
+        for (int i = 0; i < track.size(); ++i) {
+            const KoGPSModel *s = track.at(i);
+            if (!s || s->status != 'A')
+                continue;
+            const double sLat = datum == Wgs84 ? s->wgsLatitude : s->latitude;
+            const double sLng = datum == Wgs84 ? s->wgsLongitude : s->longitude;
+            if (!std::isfinite(sLat) || !std::isfinite(sLng))
+                continue;
+            const double dx = std::remainder(sLng - lng, 360.0) * xScale;
+            const double dy = sLat - lat;
+            const double squared = dx * dx + dy * dy;
+            if (squared < bestSquared) {
+                bestSquared = squared;
+                best.recording = r;
+                best.second = i;
+                best.distanceMetres = KoTrackSummary::greatCircleMetres(lat, lng, sLat, sLng);
+            }
+        }
+    }
+    return best;
+}
