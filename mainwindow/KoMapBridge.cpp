@@ -210,7 +210,6 @@ void KoMapBridge::load(const QString &pagePath)
     if (!m_view)
         return;
     m_pageReady = false;
-    m_drawn = false;
     m_view->mapPage()->loadPage(m_pagePath);
 }
 
@@ -222,8 +221,9 @@ void KoMapBridge::initGPSLine(const QString &pointList)
         return;
     }
     const QString script = QStringLiteral("initGPSLine(%1, %2)").arg(pointList, kTrackColor);
-    // Drawn already (the page came back and was redrawn): the marker stays.
-    if (m_pageReady && m_drawn && script == m_line && m_lineBd09 == m_pageBd09)
+    // Kept already (and drawn, or drawn once the page is there): the marker
+    // stays where it is.
+    if (script == m_line && m_lineBd09 == m_pageBd09)
         return;
     m_line = script;
     m_lineBd09 = m_pageBd09;
@@ -264,7 +264,7 @@ void KoMapBridge::highlightTripPart(int index)
         qCWarning(lcMap) << "no trip part" << index << "to highlight";
         return;
     }
-    if (index == m_tripHighlighted && m_drawn)
+    if (index == m_tripHighlighted)
         return;
     m_tripHighlighted = index;
     // The page puts the marker at the start of the part.
@@ -299,7 +299,6 @@ void KoMapBridge::clearGPSLine()
 void KoMapBridge::onLoadStarted()
 {
     m_pageReady = false;
-    m_drawn = false;
 }
 
 void KoMapBridge::onLoadFinished(bool ok)
@@ -325,7 +324,6 @@ void KoMapBridge::drawKept()
         run(tripScript(m_tripParts, m_tripHighlighted, m_pageBd09));
     if (!m_move.isEmpty())
         run(m_move);
-    m_drawn = true;
 }
 
 void KoMapBridge::onUrlChanged(const QUrl &url)
@@ -362,7 +360,6 @@ void KoMapBridge::reloadLostPage(const char *why)
     m_reloads.append(now);
     qCWarning(lcMap) << why << "- loading the page again";
     m_pageReady = false;
-    m_drawn = false;
     emit pageReloading();
     m_view->mapPage()->loadPage(m_pagePath);
 }

@@ -100,8 +100,6 @@ private:
     QString m_pagePath;
     bool m_pageBd09 = false;
     bool m_pageReady = false;
-    // Whether the kept drawing has gone to the page now shown.
-    bool m_drawn = false;
     // Kept drawing: a line (script text, in the datum it was given in) or a trip.
     QString m_line;
     bool m_lineBd09 = false;
