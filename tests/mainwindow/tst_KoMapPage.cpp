@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
+#include "BrowserStandIn.h"
 #include "MapPageHarness.h"
 #include "mainwindow/KoMapRequestFilter.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QTemporaryDir>
 
 // The real OpenStreetMap page in the real web engine, attacked from inside:
@@ -13,28 +13,6 @@
 // Links opened on a user's click are the desktop test's (tst_KoMapView).
 
 namespace {
-
-// Stands in for the user's browser: QDesktopServices hands web links here.
-class BrowserStandIn : public QObject
-{
-    Q_OBJECT
-
-public:
-    BrowserStandIn()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~BrowserStandIn() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 const QString kRoute = QStringLiteral("[{lng:-0.10,lat:51.50},{lng:-0.09,lat:51.51},{lng:-0.08,lat:51.505}]");
 

@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
 #include "../desktop/DesktopInput.h"
+#include "BrowserStandIn.h"
 #include "MapPageHarness.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QMenu>
 
 #include <cmath>
@@ -15,28 +15,6 @@
 // landed; the right button brings no menu.
 
 namespace {
-
-// Stands in for the user's browser: QDesktopServices hands web links here.
-class BrowserStandIn : public QObject
-{
-    Q_OBJECT
-
-public:
-    BrowserStandIn()
-    {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-    }
-    ~BrowserStandIn() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 KoRoutePoint point(double lng, double lat)
 {
