@@ -83,6 +83,24 @@ private slots:
         map.bridge.moveGPS(11.565, 48.1425);
         QCOMPARE(map.eval(QStringLiteral("currentMarker.getLatLng().lat")).toDouble(), 48.1425);
         QCOMPARE(browser.opened.size(), 1);
+
+        // A link that asks for a window of its own (a service's terms) goes
+        // to the browser too, and no window appears.
+        map.eval(QStringLiteral(
+            "(function () { var a = document.createElement('a'); a.id = 'terms';"
+            " a.href = 'https://example.org/terms'; a.target = '_blank'; a.textContent = 'Terms';"
+            " a.style.cssText = 'position:absolute; left:200px; top:200px; z-index:2000;"
+            " padding:10px; background:#fff'; document.body.appendChild(a); return true; })()"));
+        const QVariant terms = map.eval(
+            QStringLiteral("(function () { var r = document.getElementById('terms').getBoundingClientRect();"
+                           " return [r.left + r.width / 2, r.top + r.height / 2]; })()"));
+        const int windows = QApplication::topLevelWidgets().size();
+        QVERIFY(DesktopInput::clickAt(onScreen(terms)));
+        QTRY_COMPARE(browser.opened.size(), 2);
+        QCOMPARE(browser.opened.last(), QUrl(QStringLiteral("https://example.org/terms")));
+        QTest::qWait(300);
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QCOMPARE(map.view.url(), pageUrl);
     }
 
     void clickOnTheTripReportsWhereItLanded()
