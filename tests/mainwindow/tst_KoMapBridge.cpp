@@ -501,6 +501,7 @@ private slots:
         QVERIFY(markerAt(layers, "map_tab_current.png", wgs(kTrip[1].first())));
         QTRY_VERIFY(osmTrip(map).value("inView").toBool());
         QTest::qWait(500); // the zoom animation ends
+        saveScreenshot(map, QStringLiteral("dunmoreos-trip.png"));
 
         map.bridge.moveGPS(kTrip[1][3].wgsLng, kTrip[1][3].wgsLat);
         QVERIFY(markerAt(osmLayers(map), "map_tab_current.png", wgs(kTrip[1][3])));
