@@ -42,6 +42,7 @@ TIMED = [
     ("bench_JXDeviceTreeView", "BM_PaintFiftyRows", "paint file list, 50 rows", 4),
     ("bench_KoGsensorWidget", "BM_PaintChart", "paint G-sensor chart, 1 h, cursor moved", 4),
     ("bench_KoGsensorWidget", "BM_PaintChartWithCurves", "paint G-sensor chart, 1 h, curves", 4),
+    ("bench_KoMapBridge", "BM_TripScript", "map script of a 4 h trip (240 recordings)", 16),
 ]
 
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}

@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
 done
 
 gbench=(gps/bench_gps_track gps/bench_driving_events tools/bench_track_extraction library/bench_KoFileInfoModel
-        library/bench_JXDeviceTreeView widgets/bench_KoGsensorWidget)
+        library/bench_JXDeviceTreeView widgets/bench_KoGsensorWidget mainwindow/bench_KoMapBridge)
 if ! grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" 2>/dev/null; then
   echo "Google Benchmark was not found when $build was configured (Debian: libbenchmark-dev)" >&2
   exit 2

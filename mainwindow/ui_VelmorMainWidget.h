@@ -1,6 +1,7 @@
 #pragma once
 
 #include "library/JXDeviceTreeView.h"
+#include "mainwindow/KoMapView.h"
 #include "mainwindow/VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "widgets/KoCampassLabel.h"
@@ -19,7 +20,6 @@
 #include <QSlider>
 #include <QSpacerItem>
 #include <QSplitter>
-#include <QWebEngineView>
 #include <QWidget>
 
 // Form of VelmorMainWidget. The displays, the cover, the top strip, the main
@@ -100,7 +100,7 @@ public:
     QSplitter *splitter_right = nullptr;
     QWidget *widget_map = nullptr;
     QGridLayout *gridLayout_map = nullptr;
-    QWebEngineView *webview = nullptr;
+    KoMapView *webview = nullptr;
     QWidget *widget_filelist = nullptr;
     QGridLayout *gridLayout_filelist = nullptr;
     QWidget *widget_filelist_bg = nullptr;
@@ -524,7 +524,7 @@ inline void Ui_VelmorMainWidget::setupRight()
     widget_map->setMinimumHeight(60);
     gridLayout_map = grid(widget_map, "gridLayout_map", 0, 0);
     gridLayout_map->setContentsMargins(3, 0, 0, 3);
-    webview = new QWebEngineView(widget_map);
+    webview = new KoMapView(widget_map);
     webview->setObjectName(QStringLiteral("webview"));
     gridLayout_map->addWidget(webview, 0, 0, 1, 1);
 

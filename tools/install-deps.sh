@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake g++ make pkg-config
-  qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
+  qtbase5-dev qtwebengine5-dev libqt5webchannel5-dev qttools5-dev qttools5-dev-tools libmpv-dev
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
   fonts-noto-cjk libjs-leaflet
   # the artwork generator draws its texts with DejaVu Sans
