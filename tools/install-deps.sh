@@ -7,6 +7,8 @@ packages=(
   # build
   cmake g++ make pkg-config
   qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
+  # the X server asked where a window really is (widgets/KoWindowPosition)
+  libxcb1-dev
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
   fonts-noto-cjk libjs-leaflet
   # the artwork generator draws its texts with DejaVu Sans
