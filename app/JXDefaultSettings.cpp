@@ -1,8 +1,11 @@
 #include "app/JXDefaultSettings.h"
 
 #include "app/JXFileManager.h"
+#include "app/KoLogging.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
@@ -136,9 +139,16 @@ void JXDefaultSettings::setSpeedUnit(int unit)
 
 QString JXDefaultSettings::getSnapDir()
 {
+    const QString defaultDir = JXFileManager::instance()->getDefaultSnapDir();
     if (!m_settings->contains(g_settingKey_snapDir))
-        store(g_settingKey_snapDir, JXFileManager::instance()->getDefaultSnapDir());
-    return m_settings->value(g_settingKey_snapDir).toString();
+        store(g_settingKey_snapDir, defaultDir);
+    const QString dir = m_settings->value(g_settingKey_snapDir).toString();
+    // The default folder is made when it is first asked for (a snapshot, the
+    // settings' folder chooser). A folder the user chose is left as it is: a
+    // missing one may be a drive not plugged in.
+    if (dir == defaultDir && !QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+        qCWarning(lcApp) << "cannot create the snapshot folder" << dir;
+    return dir;
 }
 
 void JXDefaultSettings::setSnapDir(QString dir)
