@@ -136,12 +136,13 @@ int KoCommandLine::printAndExit() const
     QCoreApplication app(argc, argv);
     int language = JXDefaultSettings::instance()->getLanguage();
     loadTranslator(language);
-    QCoreApplication::installTranslator(&g_translator);
+    installTranslators();
 
     const QByteArray out = text().toLocal8Bit();
     std::FILE *stream = m_action == Action::Error ? stderr : stdout;
     std::fwrite(out.constData(), 1, size_t(out.size()), stream);
     std::fflush(stream);
     QCoreApplication::removeTranslator(&g_translator);
+    QCoreApplication::removeTranslator(&g_qtTranslator);
     return exitCode();
 }

@@ -33,7 +33,7 @@ int main(int argc, char **argv)
 
     int language = JXDefaultSettings::instance()->getLanguage();
     loadTranslator(language);
-    QCoreApplication::installTranslator(&g_translator);
+    installTranslators();
 
     // The window builds the video displays; their engine throws when libmpv
     // cannot be set up.
