@@ -99,6 +99,13 @@ int JXDefaultSettings::getLanguage()
     return m_settings->value(g_settingKey_language).toInt();
 }
 
+int JXDefaultSettings::currentLanguage() const
+{
+    if (m_settings->contains(g_settingKey_language))
+        return m_settings->value(g_settingKey_language).toInt();
+    return languageFromSystemName(QLocale::languageToString(QLocale().language()));
+}
+
 void JXDefaultSettings::setLanguage(int language)
 {
     store(g_settingKey_language, language);

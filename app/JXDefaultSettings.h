@@ -39,6 +39,8 @@ public:
     ~JXDefaultSettings() override;
 
     int getLanguage();
+    // What getLanguage() gives, without storing a default or logging.
+    int currentLanguage() const;
     void setLanguage(int language);
     int getMapType();
     void setMapType(int mapType);

@@ -100,6 +100,9 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, expected);
         QLocale::setDefault(QLocale(QLocale::Language(language)));
+        // What --help shows in: the same language, nothing stored yet.
+        QCOMPARE(JXDefaultSettings::instance()->currentLanguage(), expected);
+        QVERIFY(!stored(g_settingKey_language).isValid());
         QCOMPARE(JXDefaultSettings::instance()->getLanguage(), expected);
         QCOMPARE(stored(g_settingKey_language).toInt(), expected);
         // Once stored, the system locale no longer matters.
