@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 #include <QSettings>
@@ -184,6 +186,13 @@ int JXDefaultSettings::getLanguage()
     return m_settings->value(g_settingKey_language).toInt();
 }
 
+int JXDefaultSettings::currentLanguage() const
+{
+    if (m_settings->contains(g_settingKey_language))
+        return m_settings->value(g_settingKey_language).toInt();
+    return languageFromSystemName(QLocale::languageToString(QLocale().language()));
+}
+
 void JXDefaultSettings::setLanguage(int language)
 {
     store(g_settingKey_language, language);
@@ -229,9 +238,16 @@ void JXDefaultSettings::setSpeedUnit(KoSpeedUnit unit)
 
 QString JXDefaultSettings::getSnapDir()
 {
+    const QString defaultDir = JXFileManager::instance()->getDefaultSnapDir();
     if (!m_settings->contains(g_settingKey_snapDir))
-        store(g_settingKey_snapDir, JXFileManager::instance()->getDefaultSnapDir());
-    return m_settings->value(g_settingKey_snapDir).toString();
+        store(g_settingKey_snapDir, defaultDir);
+    const QString dir = m_settings->value(g_settingKey_snapDir).toString();
+    // The default folder is made when it is first asked for (a snapshot, the
+    // settings' folder chooser). A folder the user chose is left as it is: a
+    // missing one may be a drive not plugged in.
+    if (dir == defaultDir && !QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+        qCWarning(lcApp) << "cannot create the snapshot folder" << dir;
+    return dir;
 }
 
 void JXDefaultSettings::setSnapDir(QString dir)

@@ -76,6 +76,8 @@ public:
     QString fileName() const;
 
     int getLanguage();
+    // What getLanguage() gives, without storing a default or logging.
+    int currentLanguage() const;
     void setLanguage(int language);
     KoMapType getMapType();
     void setMapType(KoMapType mapType);

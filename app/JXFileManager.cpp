@@ -26,7 +26,11 @@ QString JXFileManager::getAppDataPath()
 
 QString JXFileManager::getDefaultSnapDir()
 {
-    return createdPath(joinPath(getAppDataPath(), "/Pictures"));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    // Without a home folder there is no pictures folder either.
+    if (pictures.isEmpty())
+        return joinPath(getAppDataPath(), "/Pictures");
+    return joinPath(pictures, "/Tavrin Player");
 }
 
 QString JXFileManager::getGpsDir()

@@ -9,7 +9,7 @@
 QString joinPath(const QString &base, const char *suffix);
 
 // Process-wide path service: the per-user directory that holds every file
-// the program writes by itself.
+// the program writes by itself, and the default place of the snapshots.
 class JXFileManager : public QObject
 {
     Q_OBJECT
@@ -18,6 +18,9 @@ public:
     static JXFileManager *instance();
 
     QString getAppDataPath();
+    // The snapshot folder unless the user chose another: "Tavrin Player" in
+    // the user's pictures folder (never below the cache, which cleaners
+    // empty). Not created here: JXDefaultSettings::getSnapDir makes it.
     QString getDefaultSnapDir();
     // Track cache and preview folders below the application data path.
     QString getGpsDir();

@@ -128,20 +128,27 @@ QString KoCommandLine::text() const
 
 int KoCommandLine::printAndExit() const
 {
+    // The text is all that is printed (a script may read it): the program's
+    // diagnostics are muted meanwhile.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     // No display is needed for this: a core application object is enough
-    // to read the language setting and load its translation.
+    // to read the language setting and load its translation. Nothing is
+    // stored: the first real start does that.
     int argc = 1;
     char name[] = "TavrinPlayer";
     char *argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    int language = JXDefaultSettings::instance()->getLanguage();
+    int language = JXDefaultSettings::instance()->currentLanguage();
     loadTranslator(language);
-    QCoreApplication::installTranslator(&g_translator);
+    installTranslators();
 
     const QByteArray out = text().toLocal8Bit();
     std::FILE *stream = m_action == Action::Error ? stderr : stdout;
     std::fwrite(out.constData(), 1, size_t(out.size()), stream);
     std::fflush(stream);
     QCoreApplication::removeTranslator(&g_translator);
+    QCoreApplication::removeTranslator(&g_qtTranslator);
+    qInstallMessageHandler(previous);
     return exitCode();
 }

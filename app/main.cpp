@@ -15,10 +15,11 @@
 
 int main(int argc, char **argv)
 {
-    qWarning() << "main" << 105;
+    // --help and --version print their text and nothing else.
     const KoCommandLine commandLine = KoCommandLine::parse(argc, argv);
     if (commandLine.exitsAtOnce())
         return commandLine.printAndExit();
+    qWarning() << "main" << 105;
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();
@@ -33,7 +34,7 @@ int main(int argc, char **argv)
 
     int language = JXDefaultSettings::instance()->getLanguage();
     loadTranslator(language);
-    QCoreApplication::installTranslator(&g_translator);
+    installTranslators();
 
     // The window builds the video displays; their engine throws when libmpv
     // cannot be set up.

@@ -1,8 +1,9 @@
 # The Debian package: cpack -G DEB (or `cmake --build build --target package`).
 # The libraries the programs link (Qt with Qt WebEngine, libmpv) are found
 # by dpkg-shlibdeps, with the versions the build needs; named here are the
-# packages used without linking: the OpenStreetMap page's Leaflet and the
-# fonts of the Chinese and Japanese texts.
+# packages used without linking: the OpenStreetMap page's Leaflet, the
+# fonts of the Chinese and Japanese texts, and Qt's own translations (file
+# dialogs and standard buttons in the language chosen).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tavrin-player)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -16,7 +17,7 @@ set(CPACK_PACKAGE_CONTACT "Tavrin Player developers <tavrin-player@example.org>"
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libjs-leaflet, fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libjs-leaflet, fonts-noto-cjk, qttranslations5-l10n")
 # tavrin-make-samples encodes its videos with the ffmpeg program.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "ffmpeg")
 # Lines as they appear in the package (Debian keeps them under 80 columns).

@@ -2,8 +2,9 @@
 #                 [TIMEOUT <s>] [FIXTURES <ctest fixtures...>])
 #
 # One QtTest executable per tested class, registered with CTest. Every test
-# runs with its own XDG config and cache folders below the build tree, so a
-# test never sees or changes the user's settings, cache or snapshots.
+# runs with its own home, XDG config and cache folders below the build tree,
+# so a test never sees or changes the user's settings, cache or snapshots
+# (the snapshots' default folder is in the pictures folder of the home).
 # GUI tests share the bare virtual display the test command starts; DESKTOP
 # tests run on a display of their own with a window manager
 # (tests/desktop/run_on_desktop.sh), for real input as a user gives it.
@@ -28,6 +29,7 @@ function(tavrin_add_test)
   endif()
   set(home ${PROJECT_BINARY_DIR}/test-home/${T_NAME})
   set(env
+    "HOME=${home}/home"
     "XDG_CONFIG_HOME=${home}/config"
     "XDG_CACHE_HOME=${home}/cache"
     "XDG_DATA_HOME=${home}/data"

@@ -7,8 +7,11 @@ packages=(
   # build
   cmake g++ make pkg-config
   qtbase5-dev qtwebengine5-dev libqt5webchannel5-dev qttools5-dev qttools5-dev-tools libmpv-dev
-  # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
-  fonts-noto-cjk libjs-leaflet
+  # the X server asked where a window really is (widgets/KoWindowPosition)
+  libxcb1-dev
+  # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page,
+  # Qt's own texts (file dialogs, standard buttons) in every language of the player
+  fonts-noto-cjk libjs-leaflet qttranslations5-l10n
   # the artwork generator draws its texts with DejaVu Sans
   fonts-dejavu-core
   # sample recordings (real H.264 video)

@@ -1,5 +1,6 @@
 #include "widgets/JXAlertDialog.h"
 
+#include "widgets/KoWindowPosition.h"
 #include "widgets/ui_JXAlertDialog.h"
 
 #include <QMessageBox>
@@ -12,6 +13,8 @@ JXAlertDialog::JXAlertDialog(QWidget *parent)
     ui->setupUi(this);
     // Draw the rounded frame of the style sheet, not only its colour.
     setAttribute(Qt::WA_StyledBackground);
+    // Frameless: dragged from where it really is (see KoWindowPosition).
+    KoWindowPosition::syncOnActivation(this);
 }
 
 JXAlertDialog::~JXAlertDialog() = default;

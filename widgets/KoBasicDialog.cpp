@@ -1,8 +1,7 @@
 #include "widgets/KoBasicDialog.h"
 
 #include "widgets/KoTitleBar.h"
-
-#include <QDebug>
+#include "widgets/KoWindowPosition.h"
 
 KoBasicDialog::KoBasicDialog(QWidget *parent)
     : QDialog(parent)
@@ -20,6 +19,9 @@ void KoBasicDialog::initTitleBar()
     connect(m_titleBar, &KoTitleBar::signalButtonMaxClicked, this, &KoBasicDialog::onButtonMaxClicked);
     connect(m_titleBar, &KoTitleBar::signalButtonCloseClicked, this, &KoBasicDialog::onButtonCloseClicked);
     m_titleBar->setButtonType(KoTitleBar::ButtonTypeCloseOnly);
+    // What the dialog places on the screen (its combo lists, a file dialog
+    // centred on it) and a drag of its title bar start from its position.
+    KoWindowPosition::syncOnActivation(this);
 }
 
 void KoBasicDialog::onButtonMinClicked()

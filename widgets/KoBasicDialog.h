@@ -6,7 +6,9 @@ class KoTitleBar;
 
 // Base of the program's dialogs: frameless, deleted when closed, with a
 // title bar that shows only its close button and can always be dragged.
-// The derived class calls initTitleBar() in its constructor.
+// The derived class calls initTitleBar() in its constructor. Once a window
+// manager has placed and activated it, the dialog checks that Qt knows its
+// real place (see KoWindowPosition).
 class KoBasicDialog : public QDialog
 {
     Q_OBJECT

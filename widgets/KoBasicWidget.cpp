@@ -1,6 +1,7 @@
 #include "widgets/KoBasicWidget.h"
 
 #include "widgets/KoTitleBar.h"
+#include "widgets/KoWindowPosition.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -19,6 +20,7 @@ void KoBasicWidget::initTitleBar()
             &KoBasicWidget::onButtonRestoreClicked);
     connect(m_titleBar, &KoTitleBar::signalButtonMaxClicked, this, &KoBasicWidget::onButtonMaxClicked);
     connect(m_titleBar, &KoTitleBar::signalButtonCloseClicked, this, &KoBasicWidget::onButtonCloseClicked);
+    KoWindowPosition::syncOnActivation(this);
 }
 
 void KoBasicWidget::onButtonMinClicked()

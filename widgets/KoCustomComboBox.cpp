@@ -1,7 +1,9 @@
 #include "widgets/KoCustomComboBox.h"
 
+#include "app/KoLogging.h"
+#include "widgets/KoWindowPosition.h"
+
 #include <QAbstractItemView>
-#include <QDebug>
 #include <QFrame>
 
 KoCustomComboBox::KoCustomComboBox(QWidget *parent)
@@ -10,13 +12,16 @@ KoCustomComboBox::KoCustomComboBox(QWidget *parent)
 
 void KoCustomComboBox::showPopup()
 {
+    // The list is placed in screen coordinates, from where Qt believes the
+    // window is; make sure that is where the window really is.
+    KoWindowPosition::sync(this);
     QComboBox::showPopup();
     // The list view sits in the popup's container frame.
     QFrame *popup = qobject_cast<QFrame *>(view() ? view()->parentWidget() : nullptr);
     if (!popup)
         popup = findChild<QFrame *>();
     if (!popup) {
-        qWarning() << "KoCustomComboBox::showPopup" << __LINE__ << "no popup frame";
+        qCWarning(lcUi) << "combo box" << objectName() << "has no popup frame";
         return;
     }
     popup->setStyleSheet(QStringLiteral("background-color: rgb(21,39, 79); "));

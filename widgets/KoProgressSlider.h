@@ -3,7 +3,9 @@
 #include <QSlider>
 
 // Playback progress bar that jumps to the place it is pressed and reports
-// that place as a fraction of its width, with any mouse button.
+// that place as a fraction of its width, with any mouse button. A left press
+// beside the handle goes on as a drag of the handle while the button is held,
+// as a press on the handle does.
 class KoProgressSlider : public QSlider
 {
     Q_OBJECT
@@ -17,4 +19,15 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // x over the whole width (not the groove), held to the ends.
+    double fractionAt(int x) const;
+    int valueAt(double fraction) const;
+    bool isOnHandle(const QPoint &pos) const;
+
+    // A drag this slider runs itself, from a press beside the handle.
+    bool m_dragFromPress = false;
 };

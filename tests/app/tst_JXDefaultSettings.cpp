@@ -108,6 +108,9 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, expected);
         QLocale::setDefault(QLocale(QLocale::Language(language)));
+        // What --help shows in: the same language, nothing stored yet.
+        QCOMPARE(JXDefaultSettings::instance()->currentLanguage(), expected);
+        QVERIFY(!stored(g_settingKey_language).isValid());
         QCOMPARE(JXDefaultSettings::instance()->getLanguage(), expected);
         QCOMPARE(stored(g_settingKey_language).toInt(), expected);
         // Once stored, the system locale no longer matters.
@@ -121,10 +124,22 @@ private slots:
         QCOMPARE(s->getSpeedUnit(), KoSpeedUnit::KilometresPerHour);
         QCOMPARE(stored(g_settingKey_speedUnit).toInt(), 0);
 
-        const QString snapDir = s->getSnapDir();
-        QCOMPARE(snapDir, JXFileManager::instance()->getAppDataPath() + QStringLiteral("/Pictures"));
-        QVERIFY(QFileInfo(snapDir).isDir());
-        QCOMPARE(stored(g_settingKey_snapDir).toString(), snapDir);
+        // The user's pictures, never the cache that cleaners empty; made
+        // when first asked for.
+        const QString expected = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation) +
+                                 QStringLiteral("/Tavrin Player");
+        QVERIFY(expected.startsWith(QString::fromLocal8Bit(qgetenv("TAVRIN_TEST_HOME"))));
+        QVERIFY(!QFileInfo::exists(expected));
+        QCOMPARE(s->getSnapDir(), expected);
+        QVERIFY(QFileInfo(expected).isDir());
+        QCOMPARE(stored(g_settingKey_snapDir).toString(), expected);
+
+        // A stored folder is kept as it is, and a missing one (a drive not
+        // plugged in) is not made.
+        const QString unplugged = QDir::tempPath() + QStringLiteral("/tavrin-unplugged-drive/snaps");
+        s->setSnapDir(unplugged);
+        QCOMPARE(s->getSnapDir(), unplugged);
+        QVERIFY(!QFileInfo::exists(unplugged));
     }
 
     void pairGetters()

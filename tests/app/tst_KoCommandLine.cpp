@@ -118,11 +118,20 @@ private slots:
             const QString err = QString::fromLocal8Bit(player->readAllStandardError());
             QVERIFY2(player->exitStatus() == QProcess::NormalExit, qPrintable(err));
             QCOMPARE(player->exitCode(), run.exitCode);
-            QVERIFY2((run.onStdout ? out : err).contains(QString::fromUtf8(run.expected)),
-                     qPrintable(out + err));
-            // Nothing of the window's start-up ran.
-            QVERIFY2(!err.contains(QStringLiteral("main 107")), qPrintable(err));
+            const QString &printed = run.onStdout ? out : err;
+            QVERIFY2(printed.contains(QString::fromUtf8(run.expected)), qPrintable(out + err));
+            // The text and nothing else (no log line), ending its last line.
+            QVERIFY2((run.onStdout ? err : out).isEmpty(), qPrintable(out + err));
+            QVERIFY2(!printed.contains(QStringLiteral("main 10")), qPrintable(printed));
+            QVERIFY2(!printed.contains(QStringLiteral("load translate")), qPrintable(printed));
+            QVERIFY(printed.endsWith(QLatin1Char('\n')));
         }
+        // On a fresh account the help stores nothing.
+        QTemporaryDir fresh;
+        std::unique_ptr<QProcess> player(runPlayerWithoutDisplay({QStringLiteral("--help")}, fresh.path()));
+        QVERIFY(player->waitForFinished(30000));
+        QCOMPARE(player->exitCode(), 0);
+        QVERIFY(QDir(fresh.path()).isEmpty());
     }
 };
 

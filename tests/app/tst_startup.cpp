@@ -112,11 +112,16 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QString>("languageLabel");
+        QTest::addColumn<QString>("qtLookIn");
         const char *expected[] = {"语言设置：",       "語言設定：", "Language:", "言語：",
                                   "Язык интерфейса:", "Sprache:",   "Lingua:",   "Idioma:"};
+        // Qt's own file dialog (English is Qt's source language: no text).
+        const char *lookIn[] = {
+            "查找范围：", "尋找於：", "", "アドレス:", "Перейти к:", "Suchen in:", "Cerca in:", "Ver en:"};
         for (int i = 0; i < kLanguageCount; ++i)
             QTest::newRow(g_languageTable[i].resource)
-                << i << QString::fromLatin1(g_languageTable[i].resource) << QString::fromUtf8(expected[i]);
+                << i << QString::fromLatin1(g_languageTable[i].resource) << QString::fromUtf8(expected[i])
+                << QString::fromUtf8(lookIn[i]);
     }
 
     void everyTranslationLoads()
@@ -124,9 +129,11 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, resource);
         QFETCH(QString, languageLabel);
+        QFETCH(QString, qtLookIn);
         QCOMPARE(loadTranslator(language), QStringLiteral(":/translate/") + resource);
         QVERIFY(!g_translator.isEmpty());
         QCOMPARE(g_translator.translate("KoAppSettingDialog", "语言设置："), languageLabel);
+        QCOMPARE(g_qtTranslator.translate("QFileDialog", "Look in:"), qtLookIn);
     }
 };
 

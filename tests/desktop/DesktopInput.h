@@ -9,14 +9,21 @@
 // events, so a drag this process starts (or a menu it opens) goes on while
 // the pointer moves.
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QPoint>
+#include <QPointer>
 #include <QProcess>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest>
+
+#include <functional>
 
 namespace DesktopInput {
 
@@ -41,9 +48,38 @@ inline bool xdotool(const QStringList &args)
     return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
 }
 
+// Where the top-level window of `w` really is on the screen, as the X server
+// has it (not Qt's own idea of it, which a window manager can leave wrong);
+// an empty rectangle when it cannot be read.
+inline QRect serverGeometry(const QWidget *w)
+{
+    // xwininfo translates to root coordinates through the window manager's
+    // frame (xdotool's getwindowgeometry counts the frame offset twice).
+    QProcess p;
+    p.start(QStringLiteral("xwininfo"), {"-id", QString::number(w->window()->winId())});
+    if (!p.waitForFinished(5000))
+        return QRect();
+    QHash<QByteArray, int> values;
+    for (const QByteArray &line : p.readAllStandardOutput().split('\n')) {
+        const int colon = line.indexOf(':');
+        if (colon > 0)
+            values.insert(line.left(colon).trimmed(), line.mid(colon + 1).trimmed().toInt());
+    }
+    if (!values.contains("Absolute upper-left X") || !values.contains("Width"))
+        return QRect();
+    return QRect(values.value("Absolute upper-left X"), values.value("Absolute upper-left Y"),
+                 values.value("Width"), values.value("Height"));
+}
+
+// The screen point of `local` in `w`, from where its window really is.
+inline QPoint screenPoint(const QWidget *w, QPoint local)
+{
+    return serverGeometry(w).topLeft() + w->mapTo(w->window(), local);
+}
+
 inline QPoint centreOf(const QWidget *w)
 {
-    return w->mapToGlobal(w->rect().center());
+    return screenPoint(w, w->rect().center());
 }
 
 inline bool moveTo(const QPoint &global)
@@ -57,19 +93,20 @@ inline bool clickAt(const QPoint &global, int button = 1)
     return moveTo(global) && xdotool({"click", QString::number(button)});
 }
 
-// A click where a user would click `w`: its centre, or `local` in it.
+// A click where a user would click `w`: its centre, or `local` in it, where
+// `w` is on the screen.
 inline bool click(const QWidget *w, QPoint local = QPoint(-1, -1), int button = 1)
 {
     if (local == QPoint(-1, -1))
         local = w->rect().center();
-    return clickAt(w->mapToGlobal(local), button);
+    return clickAt(screenPoint(w, local), button);
 }
 
 inline bool doubleClick(const QWidget *w, QPoint local = QPoint(-1, -1))
 {
     if (local == QPoint(-1, -1))
         local = w->rect().center();
-    return moveTo(w->mapToGlobal(local)) && xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
+    return moveTo(screenPoint(w, local)) && xdotool({"click", "--repeat", "2", "--delay", "80", "1"});
 }
 
 // Keys by their X names: "space", "bracketright", "BackSpace", "Left",
@@ -106,6 +143,36 @@ inline bool activate(const QWidget *w)
     if (!xdotool({"windowactivate", "--sync", id}))
         return false;
     return QTest::qWaitFor([w] { return w->window()->isActiveWindow(); }, 5000);
+}
+
+// A click (or key) that opens a modal dialog does not come back until the
+// dialog is closed: the dialog runs its own event loop. `whileOpen` runs in
+// that loop, once a new modal dialog is up, and should close it; a dialog it
+// leaves open (a failed check) is closed after it. Returns whether
+// `trigger` worked and `whileOpen` ran.
+inline bool withModal(const std::function<bool()> &trigger, const std::function<void(QWidget *)> &whileOpen,
+                      int timeoutMs = 20000)
+{
+    QWidget *before = QApplication::activeModalWidget();
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (ran || !modal || modal == before || !modal->isVisible())
+            return;
+        ran = true;
+        poll.stop();
+        QPointer<QWidget> guard(modal);
+        whileOpen(modal);
+        if (guard && guard->isVisible())
+            guard->close();
+    });
+    poll.start();
+    const bool triggered = trigger();
+    (void)QTest::qWaitFor([&ran] { return ran; }, timeoutMs);
+    poll.stop();
+    return triggered && ran;
 }
 
 // The whole screen as a PNG (ImageMagick's import), for a person to look at.
