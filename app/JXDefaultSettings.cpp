@@ -5,7 +5,6 @@
 #include "gps/KoDrivingEvents.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -40,7 +39,7 @@ QString getSystemLanguage()
 {
     const QLocale locale;
     const QString name = QLocale::languageToString(locale.language());
-    qWarning() << "系统语言为: " + name;
+    qCDebug(lcApp) << "system language" << name;
     return name;
 }
 

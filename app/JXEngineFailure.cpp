@@ -1,8 +1,9 @@
 #include "app/JXEngineFailure.h"
 
+#include "app/KoLogging.h"
+
 #include "widgets/JXAlertDialog.h"
 
-#include <QDebug>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -23,8 +24,8 @@ bool canShowWindow()
 int JXEngineFailure::report(const std::exception &error)
 {
     const bool window = canShowWindow();
-    qWarning() << "JXEngineFailure::report" << __LINE__ << error.what() << (window ? "dialog" : "stderr")
-               << message();
+    qCWarning(lcApp) << "the player engine cannot start:" << error.what()
+                     << (window ? "; shown in a dialog:" : "; written to standard error:") << message();
     if (window) {
         JXAlertDialog::information(nullptr, title(), message());
     } else {

@@ -4,7 +4,6 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -107,10 +106,10 @@ bool KoSingleInstance::handOver(const QStringList &paths)
     socket.connectToServer(m_socketPath);
     if (socket.waitForConnected(kConnectMs))
         return sendTo(socket, paths);
-    qWarning() << "KoSingleInstance::handOver" << __LINE__ << "no running player" << socket.errorString();
+    qCDebug(lcApp) << "no running player:" << socket.errorString();
     if (QFileInfo::exists(m_socketPath)) {
         // Nobody answered on it: a crashed run left it behind.
-        qWarning() << "KoSingleInstance::handOver" << __LINE__ << "removing stale socket" << m_socketPath;
+        qCInfo(lcApp) << "removing stale socket" << m_socketPath;
         QLocalServer::removeServer(m_socketPath);
     }
     listen();
@@ -134,14 +133,14 @@ bool KoSingleInstance::sendTo(QLocalSocket &socket, const QStringList &paths)
     socket.write(message);
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(kWriteMs)) {
-            qWarning() << "KoSingleInstance::sendTo" << __LINE__ << "write failed" << socket.errorString();
+            qCWarning(lcApp) << "handing the files over failed:" << socket.errorString();
             return false;
         }
     }
     if (socket.waitForReadyRead(kAckMs) && socket.read(1) == QByteArray(1, kAck))
-        qWarning() << "KoSingleInstance::sendTo" << __LINE__ << "handed over" << paths;
+        qCInfo(lcApp) << "handed over to the running player:" << paths;
     else
-        qWarning() << "KoSingleInstance::sendTo" << __LINE__ << "sent, no answer yet" << paths;
+        qCInfo(lcApp) << "sent to the running player, no answer yet:" << paths;
     socket.disconnectFromServer();
     return true;
 }
@@ -153,7 +152,7 @@ bool KoSingleInstance::listen()
     connect(m_server.get(), &QLocalServer::newConnection, this, &KoSingleInstance::acceptConnection);
     if (m_server->listen(m_socketPath))
         return true;
-    qWarning() << "KoSingleInstance::listen" << __LINE__ << m_socketPath << m_server->errorString();
+    qCWarning(lcApp) << "cannot listen for other starts on" << m_socketPath << m_server->errorString();
     m_server.reset();
     return false;
 }

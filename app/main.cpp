@@ -1,14 +1,15 @@
 #include "app/JXDefaultSettings.h"
+
 #include "app/JXEngineFailure.h"
 #include "app/JXFirstRun.h"
 #include "app/JXLanguage.h"
 #include "app/JXPlatform.h"
 #include "app/KoCommandLine.h"
+#include "app/KoLogging.h"
 #include "app/KoSingleInstance.h"
 #include "mainwindow/VelmorMainWidget.h"
 
 #include <QApplication>
-#include <QDebug>
 
 #include <memory>
 #include <stdexcept>
@@ -19,18 +20,14 @@ int main(int argc, char **argv)
     const KoCommandLine commandLine = KoCommandLine::parse(argc, argv);
     if (commandLine.exitsAtOnce())
         return commandLine.printAndExit();
-    qWarning() << "main" << 105;
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();
-    qWarning() << "main" << 107;
     KoSingleInstance singleInstance;
     if (singleInstance.handOver(commandLine.paths()))
         return 0;
 
     checkFirstInstall();
-    qWarning() << "main" << 109;
-    qWarning() << "main" << 111;
 
     int language = JXDefaultSettings::instance()->getLanguage();
     loadTranslator(language);
@@ -47,7 +44,7 @@ int main(int argc, char **argv)
     window->show();
     singleInstance.serve(
         window.get(), [&window](const QStringList &paths) { window->openPaths(paths); }, commandLine.paths());
-    qWarning() << "main" << 134;
+    qCDebug(lcApp) << "the window is up; waiting for the user";
 
     return app.exec();
 }

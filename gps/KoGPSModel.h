@@ -23,6 +23,10 @@ public:
     // Reads at most line.size() bytes (a NUL ends the line earlier).
     explicit KoGPSModel(const QByteArray &line, QObject *parent = nullptr);
 
+    // A line of a track text that is no sample: a note such as the track
+    // cache's source stamp.
+    static bool isNoteLine(const char *line) { return line[0] == '#'; }
+
     QString dateTimeText() const;
     // Local time; invalid when the text is not "yyyyMMddHHmmss".
     QDateTime dateTimeValue() const;

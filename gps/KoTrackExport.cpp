@@ -5,7 +5,6 @@
 #include "gps/KoTrackExtractor.h"
 #include "gps/KoTrackSample.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -177,7 +176,7 @@ KoTrackExport::Status KoTrackExport::writeFile(const QString &target, const QByt
                                                QString *error)
 {
     auto fail = [&](Status status, const QString &why) {
-        qWarning() << "KoTrackExport::writeFile" << __LINE__ << target << why;
+        qCWarning(lcGps) << "cannot write" << target << why;
         if (error)
             *error = QStringLiteral("cannot write %1: %2").arg(target, why);
         return status;

@@ -95,6 +95,8 @@ bool KoTrackSample::readCacheFile(const QString &path, bool fineGScale, QVector<
                 n = file.readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
+        if (KoGPSModel::isNoteLine(line))
+            continue;
         if (out->size() == kMaxTrackLines) {
             qCWarning(lcGps) << "track cache cut at" << kMaxTrackLines << "samples:" << path;
             break;

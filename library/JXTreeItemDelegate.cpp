@@ -3,7 +3,6 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPreviewLoader.h"
 
-#include <QDebug>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -63,7 +62,6 @@ JXTreeItemDelegate::~JXTreeItemDelegate() = default;
 bool JXTreeItemDelegate::eventFilter(QObject *, QEvent *)
 {
     // Rows have no editors; nothing passes to one.
-    qWarning() << "JXTreeItemDelegate::eventFilter" << 127;
     return true;
 }
 

@@ -10,7 +10,6 @@
 
 #include <QBuffer>
 #include <QDateTime>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QMutexLocker>
@@ -236,7 +235,6 @@ QStringList KoFileInfoModel::getBackPath(const QString &path, int *channelIndex)
         const QDateTime t = parseHead(head);
         const QString times[5] = {formatHead(t.addSecs(-1)), formatHead(t.addSecs(-2)), formatHead(t),
                                   formatHead(t.addSecs(1)), formatHead(t.addSecs(2))};
-        qWarning() << "KoFileInfoModel::getBackPath" << 397 << times[0] << times[1] << times[3] << times[4];
 
         candidates.reserve(50);
         for (const QLatin1String &sibling : siblings) {
@@ -352,7 +350,7 @@ void KoFileInfoModel::readTrack(QIODevice *device)
                 n = device->readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
-        if (KoTrackCache::isNoteLine(line))
+        if (KoGPSModel::isNoteLine(line))
             continue;
         // Bounds a track read from a damaged or foreign cache file: 55 hours
         // at one sample per second, far above any recording.
@@ -409,5 +407,5 @@ void KoFileInfoModel::buildSeries()
     m_mapPointsBd = bd;
     m_mapPointsWgs = wgs;
     m_mapPointsWgs2 = wgs;
-    qCDebug(lcLibrary) << "route" << m_mapPointsBd;
+    qCDebug(lcLibrary) << "route of" << m_mapPointsBd.count(QLatin1String("{lng:")) << "points";
 }

@@ -1,8 +1,9 @@
 #include "library/KoPreviewLoader.h"
 
+#include "app/KoLogging.h"
+
 #include "library/KoFileInfoModel.h"
 
-#include <QDebug>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
@@ -44,8 +45,7 @@ QPixmap KoPreviewLoader::previewPixmap(KoFileInfoModel *recording)
         QSaveFile file(path);
         const QByteArray format = QFileInfo(path).suffix().toLatin1();
         if (!file.open(QIODevice::WriteOnly) || !pixmap.save(&file, format.constData()) || !file.commit())
-            qWarning() << "KoPreviewLoader::previewPixmap" << __LINE__ << "cannot store" << path
-                       << file.errorString();
+            qCWarning(lcLibrary) << "cannot store the preview" << path << file.errorString();
     }
     recording->setPreviewPixmap(QVariant::fromValue(pixmap));
     return pixmap;

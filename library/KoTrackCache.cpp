@@ -1,6 +1,7 @@
 #include "library/KoTrackCache.h"
 
 #include "app/KoLogging.h"
+#include "gps/KoGPSModel.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -66,8 +67,8 @@ bool KoTrackCache::belongsTo(const QString &cachePath, const QByteArray &stamp)
     if (last == stamp)
         return true;
     qCInfo(lcLibrary) << "track cache" << cachePath
-                      << (isNoteLine(last.constData()) ? "was made from another recording"
-                                                       : "is not verified");
+                      << (KoGPSModel::isNoteLine(last.constData()) ? "was made from another recording"
+                                                                   : "is not verified");
     return false;
 }
 

@@ -26,7 +26,4 @@ public:
     // replaces `cachePath` in one step once complete: two players writing the
     // same cache leave one whole file, never a mix.
     static bool write(const QString &cachePath, const QByteArray &track, const QByteArray &stamp);
-
-    // Lines of the cache that are no track lines (the stamp).
-    static bool isNoteLine(const char *line) { return line[0] == '#'; }
 };

@@ -100,6 +100,7 @@ void VelmorMainWidget::playStartSlot()
         return;
     }
     ui->widget_display_cover->hide();
+    qCDebug(lcPlayback) << "display 1 shows its first frame";
 }
 
 void VelmorMainWidget::updateVideoDurationSlot(double duration)

@@ -1,12 +1,13 @@
 #include "widgets/KoAppSettingDialog.h"
 
+#include "app/KoLogging.h"
+
 #include "app/JXDefaultSettings.h"
 #include "app/JXLanguage.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoTitleBar.h"
 #include "widgets/ui_KoAppSettingDialog.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
@@ -114,7 +115,6 @@ void KoAppSettingDialog::on_comboBox_unit_currentIndexChanged(int index)
 void KoAppSettingDialog::on_pushBtn_selectSnapDir_clicked()
 {
     const QString current = JXDefaultSettings::instance()->getSnapDir();
-    qWarning() << "dirName" << current;
     applySnapDir(QFileDialog::getExistingDirectory(
         this, tr("抓拍路径"), current, QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks));
 }
@@ -132,7 +132,7 @@ bool KoAppSettingDialog::applySnapDir(const QString &path)
     if (path.isEmpty())
         return false;
     if (!isWritableDir(path)) {
-        qWarning() << "KoAppSettingDialog::applySnapDir" << __LINE__ << "folder cannot be written" << path;
+        qCInfo(lcUi) << "the snapshot folder cannot be written:" << path;
         // Not modal to the application: the settings stay usable, and a test
         // can read and close the message.
         auto *box = new JXAlertDialog(this);
@@ -155,20 +155,17 @@ bool KoAppSettingDialog::applySnapDir(const QString &path)
 
 void KoAppSettingDialog::on_textBrowser_pellira_anchorClicked(const QUrl &arg1)
 {
-    qWarning() << "KoAppSettingDialog::on_textBrowser_pellira_anchorClicked" << __LINE__ << arg1;
     QDesktopServices::openUrl(arg1);
 }
 
 void KoAppSettingDialog::on_textBrowser_velmor_anchorClicked(const QUrl &arg1)
 {
-    qWarning() << "KoAppSettingDialog::on_textBrowser_velmor_anchorClicked" << __LINE__ << arg1;
     QDesktopServices::openUrl(arg1);
 }
 
 void KoAppSettingDialog::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        qWarning() << "KoAppSettingDialog::changeEvent" << __LINE__ << event->type();
         ui->retranslateUi(this);
         initData();
     }

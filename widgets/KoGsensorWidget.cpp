@@ -1,8 +1,9 @@
 #include "widgets/KoGsensorWidget.h"
 
+#include "app/KoLogging.h"
+
 #include "library/KoFileInfoModel.h"
 
-#include <QDebug>
 #include <QPainter>
 #include <QtGlobal>
 
@@ -43,9 +44,7 @@ void KoGsensorWidget::setModel(KoFileInfoModel *model)
         m_maxY = std::max(m_maxY, std::fabs(ys.at(i)));
         m_maxZ = std::max(m_maxZ, std::fabs(zs.at(i)));
     }
-    qWarning() << "gps X" << xs << "and max" << m_maxX;
-    qWarning() << "gps Y" << ys << "and max" << m_maxY;
-    qWarning() << "gps Z" << zs << "and max" << m_maxZ;
+    qCDebug(lcUi) << "G-sensor chart of" << n << "samples, largest" << m_maxX << m_maxY << m_maxZ;
 }
 
 void KoGsensorWidget::setCurrentIndex(int index)

@@ -1,6 +1,7 @@
 #include "widgets/KoTitleBar.h"
 
-#include <QDebug>
+#include "app/KoLogging.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -125,7 +126,7 @@ void KoTitleBar::setButtonType(int type)
         m_buttonMenu->setVisible(false);
         break;
     default:
-        qWarning() << "KoTitleBar::setButtonType" << __LINE__ << "unknown type" << type;
+        qCWarning(lcUi) << "unknown type" << type;
         break;
     }
 }
@@ -134,7 +135,7 @@ void KoTitleBar::setTitleIcon(const QString &path, const QSize &size)
 {
     const QPixmap pixmap(path);
     if (pixmap.isNull()) {
-        qWarning() << "KoTitleBar::setTitleIcon" << __LINE__ << "cannot load" << path;
+        qCWarning(lcUi) << "cannot load" << path;
         return;
     }
     m_icon->setPixmap(pixmap.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
@@ -160,7 +161,7 @@ void KoTitleBar::maximiseWindow(QWidget *window)
     saveRestoreInfo(window->pos(), window->size());
     const QRect target = maximisedGeometry();
     if (target.isNull()) {
-        qWarning() << "KoTitleBar::maximiseWindow" << __LINE__ << "no screen";
+        qCWarning(lcUi) << "no screen";
         return;
     }
     window->setGeometry(target);
@@ -170,7 +171,7 @@ void KoTitleBar::restoreWindow(QWidget *window)
 {
     // Nothing to go back to unless a maximise saved a geometry first.
     if (!m_restoreSize.isValid()) {
-        qWarning() << "KoTitleBar::restoreWindow" << __LINE__ << "no saved geometry";
+        qCWarning(lcUi) << "no saved geometry";
         return;
     }
     window->setGeometry(QRect(m_restorePos, m_restoreSize));

@@ -64,7 +64,7 @@ for _ in $(seq 1 300); do
 done
 if [ -n "$dialog" ]; then
   [ -n "${ENGINE_FAILURE_SHOT:-}" ] && import -window root "$ENGINE_FAILURE_SHOT"
-  grep -q "^JXEngineFailure::report .* dialog \"$message\"" "$home/err" ||
+  grep -q "the player engine cannot start: .* shown in a dialog: \"$message\"" "$home/err" ||
     fail "dialog: the log does not name the message shown"
   python3 "$src/tools/x11/close_window.py" "$dialog"
 else

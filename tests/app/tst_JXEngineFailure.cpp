@@ -65,7 +65,7 @@ private slots:
         FILE *capture = std::tmpfile();
         const int saved = dup(2);
         dup2(fileno(capture), 2);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^JXEngineFailure::report"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^the player engine cannot start"));
         const int code = JXEngineFailure::report(std::runtime_error("forced"));
         std::fflush(stderr);
         dup2(saved, 2);

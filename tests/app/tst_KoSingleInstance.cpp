@@ -52,6 +52,7 @@ class tst_KoSingleInstance : public QObject
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
         env.insert(QStringLiteral("XDG_CACHE_HOME"), m_home.filePath(QStringLiteral("cache")));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("tavrin.*.debug=true"));
         player->process->setProcessEnvironment(env);
         if (!workingDir.isEmpty())
             player->process->setWorkingDirectory(workingDir);
@@ -68,7 +69,8 @@ class tst_KoSingleInstance : public QObject
         QCOMPARE(second->process->exitStatus(), QProcess::NormalExit);
         QCOMPARE(second->process->exitCode(), 0);
         QVERIFY2(second->log.contains(QStringLiteral("handed over")), qPrintable(second->log));
-        QVERIFY2(!second->log.contains(QStringLiteral("main 134")), "the second start built a window");
+        QVERIFY2(!second->log.contains(QStringLiteral("the window is up")),
+                 "the second start built a window");
     }
 
 private slots:
@@ -177,12 +179,11 @@ private slots:
         const QString second = samples + QStringLiteral("/2019_0714_164530_001A.MOV");
         std::unique_ptr<RunningPlayer> player =
             start({QStringLiteral("/no/such/missing.mp4"), first, second});
-        QVERIFY2(player->waitForLog(QStringLiteral("no such file \"/no/such/missing.mp4\"")),
+        QVERIFY2(player->waitForLog(QStringLiteral("skipped, no such file: /no/such/missing.mp4")),
                  qPrintable(player->log));
-        QVERIFY2(player->waitForLog(
-                     QStringLiteral("VelmorMainWidget::autoPlayFile 936 \"2019_0601_080000_001A.MP4\"")),
+        QVERIFY2(player->waitForLog(QStringLiteral("display 1 plays 2019_0601_080000_001A.MP4")),
                  qPrintable(player->log));
-        QVERIFY2(player->waitForLog(QStringLiteral("VelmorMainWidget::playStartSlot 1755")),
+        QVERIFY2(player->waitForLog(QStringLiteral("display 1 shows its first frame")),
                  qPrintable(player->log));
         const QSettings settings(m_home.filePath(QStringLiteral("config/T561/TavrinPlayer.conf")),
                                  QSettings::IniFormat);
@@ -202,7 +203,7 @@ private slots:
     void secondStartHandsOverAndStaleSocketIsRecovered()
     {
         std::unique_ptr<RunningPlayer> first = start({});
-        QVERIFY2(first->waitForLog(QStringLiteral("main 134")), qPrintable(first->log));
+        QVERIFY2(first->waitForLog(QStringLiteral("the window is up")), qPrintable(first->log));
         QVERIFY(QFileInfo::exists(socketPath()));
 
         const QString elsewhere = m_home.filePath(QStringLiteral("elsewhere"));
@@ -221,7 +222,7 @@ private slots:
         QVERIFY2(QFileInfo::exists(socketPath()), "the crashed run left no socket to recover from");
 
         std::unique_ptr<RunningPlayer> next = start({QStringLiteral("/no/such/first.mp4")});
-        QVERIFY2(next->waitForLog(QStringLiteral("main 134")), qPrintable(next->log));
+        QVERIFY2(next->waitForLog(QStringLiteral("the window is up")), qPrintable(next->log));
         QVERIFY2(next->log.contains(QStringLiteral("removing stale socket")), qPrintable(next->log));
         startAndHandOver({QStringLiteral("/no/such/second.mp4")});
         QVERIFY2(next->waitForLog(QStringLiteral("received (\"/no/such/second.mp4\")")),

@@ -73,7 +73,7 @@ private slots:
         // A user who chose German, as the start of the program loads it.
         auto *settings = JXDefaultSettings::instance();
         settings->setLanguage(5);
-        settings->setMapType(2);
+        settings->setMapType(KoMapType::OpenStreetMap);
         settings->setVideoDir(QStringLiteral(TAVRIN_SAMPLES_DIR));
         int language = settings->getLanguage();
         loadTranslator(language);
