@@ -9,9 +9,11 @@ packages=(
   qtbase5-dev qtwebengine5-dev qttools5-dev qttools5-dev-tools libmpv-dev
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page
   fonts-noto-cjk libjs-leaflet
-  # the artwork generator draws its texts with DejaVu Sans
+  # the artwork generator draws its texts with DejaVu Sans, and so do the
+  # readings burned into an exported clip
   fonts-dejavu-core
-  # sample recordings (real H.264 video)
+  # run: clips are cut and encoded by the ffmpeg program; also the sample
+  # recordings (real H.264 video)
   ffmpeg
 )
 if [ "${1:-run}" = fuzz ]; then
