@@ -148,6 +148,23 @@ QString KoClipExport::timeText(double seconds)
         .arg(tenths % 10);
 }
 
+KoClipExport::VideoLayout KoClipExport::videoLayout(const QSize &size, int channelCount)
+{
+    VideoLayout layout;
+    layout.frame = QSize(std::max(320, size.width()) & ~1, std::max(180, size.height()) & ~1);
+    layout.strip = std::max(16, layout.frame.height() / 18) & ~1;
+    const KoSplitLayout::Placement placement = KoSplitLayout::place(
+        channelCount >= 2 ? 0 : 2, QRect(0, 0, layout.frame.width(), layout.frame.height() - layout.strip),
+        {{true, true, true}});
+    for (int c = 0; c < 3; ++c) {
+        const QRect rect = placement.rects[c];
+        if (placement.visible[c] && c < std::max(1, channelCount))
+            layout.pictures[c] =
+                QRect(rect.topLeft(), QSize(std::max(2, rect.width() & ~1), std::max(2, rect.height() & ~1)));
+    }
+    return layout;
+}
+
 QString KoClipExport::clipName(const QString &firstChannel, KoClipRange::Span range)
 {
     auto minutes = [](qint64 s) {
@@ -359,16 +376,13 @@ KoClipExport::Plan KoClipExport::plan(const Request &request, const QString &out
 
     // One video: channel 1 large, 2 and 3 below it (the player's main layout)
     // above a strip with the readings.
-    const QSize frame(std::max(320, request.videoSize.width()) & ~1,
-                      std::max(180, request.videoSize.height()) & ~1);
-    const int strip = std::max(16, frame.height() / 18) & ~1;
     QVector<int> shown;
     for (int c = 0; c < channels; ++c) {
         if (recordings[0][c].info.ok)
             shown.append(c);
     }
-    const KoSplitLayout::Placement layout = KoSplitLayout::place(
-        shown.size() >= 2 ? 0 : 2, QRect(0, 0, frame.width(), frame.height() - strip), {{true, true, true}});
+    const VideoLayout layout = videoLayout(request.videoSize, channels);
+    const QSize frame = layout.frame;
 
     QStringList inputs;
     QStringList graph;
@@ -378,8 +392,8 @@ KoClipExport::Plan KoClipExport::plan(const Request &request, const QString &out
     QString base;
     for (int k = 0; k < shown.size(); ++k) {
         const int c = shown[k];
-        const QRect rect = layout.rects[c];
-        const QSize fit(std::max(2, rect.width() & ~1), std::max(2, rect.height() & ~1));
+        const QRect rect = layout.pictures[c];
+        const QSize fit = rect.size();
         QStringList segments;
         for (const KoClipRange::Piece &piece : pieces) {
             const Source *source =
@@ -433,7 +447,7 @@ KoClipExport::Plan KoClipExport::plan(const Request &request, const QString &out
         }
     }
     const QString readingsPath = QDir(workFolder).filePath(QStringLiteral("readings.ass"));
-    if (!writeWhole(readingsPath, KoClipReadings::document(readings, frame, strip)))
+    if (!writeWhole(readingsPath, KoClipReadings::document(readings, frame, layout.strip)))
         return fail(
             Unwritable,
             tr("The temporary folder %1 cannot be written.").arg(QDir::toNativeSeparators(workFolder)));

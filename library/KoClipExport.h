@@ -4,11 +4,13 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
+#include <array>
 #include <atomic>
 #include <functional>
 
@@ -95,6 +97,18 @@ public:
     };
     static Plan plan(const Request &request, const QString &outputFolder, const QString &workFolder,
                      const std::atomic<bool> *cancel = nullptr);
+
+    // The one video's frame: `size` held to even numbers, the strip of
+    // readings at its bottom, and the box each channel's picture is fitted
+    // into, centred (empty for a channel not shown): channel 1 large, 2 and 3
+    // below it (the player's main layout), or channel 1 alone.
+    struct VideoLayout
+    {
+        QSize frame;
+        int strip = 0;
+        std::array<QRect, 3> pictures;
+    };
+    static VideoLayout videoLayout(const QSize &size, int channelCount);
 
     // "2019_0523_143005_001A_clip_0m05s-0m15s": the first channel's name and
     // the range in whole seconds.
