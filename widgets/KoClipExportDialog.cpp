@@ -337,7 +337,7 @@ void KoClipExportDialog::finish(const KoClipExport::Result &result)
         break;
     }
     m_status->setText(lines.join(QLatin1Char('\n')));
-    emit exportFinished(result.status);
+    emit exportFinished(int(result.status));
 }
 
 void KoClipExportDialog::cancelOrClose()

@@ -67,7 +67,8 @@ public slots:
 
 signals:
     void durationKnown();
-    void exportFinished(KoClipExport::Status status);
+    // A KoClipExport::Status.
+    void exportFinished(int status);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
