@@ -204,19 +204,21 @@ KoClipExport::Plan KoClipExport::plan(const Request &request, const QString &out
         }
         return recording;
     };
-    QVector<Recording> recordings{probe(request.channels, request.oneVideo ? 0 : request.from)};
-    if (cancelled())
-        return fail(Cancelled, QString());
     if (KoMediaTool::program(QStringLiteral("ffmpeg")).isEmpty() ||
         KoMediaTool::program(QStringLiteral("ffprobe")).isEmpty())
         return fail(Unreadable, tr("The clip needs the ffmpeg program, which is not installed."));
+    // A video is cut exactly by decoding: it needs no keyframes.
+    const double cutsFrom = request.oneVideo ? 0 : request.from;
+    QVector<Recording> recordings{probe(request.channels, cutsFrom)};
+    if (cancelled())
+        return fail(Cancelled, QString());
     if (!recordings[0][0].info.ok)
         return fail(Unreadable, unreadableMessage(recordings[0][0].path));
     QVector<double> durations{recordings[0][0].info.duration};
     if (request.to > durations[0] && !request.nextChannels.isEmpty()) {
         if (KoClipRecording::followsOn(request.channels.first(), durations[0],
                                        request.nextChannels.first())) {
-            Recording next = probe(request.nextChannels, 0);
+            Recording next = probe(request.nextChannels, std::max(0.0, cutsFrom - durations[0]));
             if (next[0].info.ok) {
                 recordings.append(next);
                 durations.append(next[0].info.duration);

@@ -71,6 +71,8 @@ KoClipExportDialog::KoClipExportDialog(const Source &source, QWidget *parent)
     buildForm();
     setRange(KoClipRange::initial(source.position, kUnknownLength, source.markIn, source.markOut));
     setFolder(QStandardPaths::writableLocation(QStandardPaths::MoviesLocation));
+    // Typing starts at the range; Return exports from there.
+    m_from->setFocus();
     learnDuration();
 }
 
@@ -348,6 +350,14 @@ void KoClipExportDialog::cancelOrClose()
         return;
     }
     close();
+}
+
+void KoClipExportDialog::reject()
+{
+    if (m_worker)
+        cancelOrClose();
+    else
+        KoBasicDialog::reject();
 }
 
 void KoClipExportDialog::closeEvent(QCloseEvent *event)

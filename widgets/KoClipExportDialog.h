@@ -60,10 +60,12 @@ public:
     const KoClipExport::Result &result() const { return m_result; }
 
 public slots:
-    // As the Export button does.
+    // As the Export button (and Return) does.
     void startExport();
-    // As the Cancel button does: cancels a running export, else closes.
+    // As the Cancel button (and Escape) does: cancels a running export, else
+    // closes.
     void cancelOrClose();
+    void reject() override;
 
 signals:
     void durationKnown();

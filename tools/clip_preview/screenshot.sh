@@ -10,8 +10,11 @@ out=${1:-$build/clip-preview}
 mkdir -p "$out"
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target clip_preview tavrin-clip tavrin-make-samples -j2 >/dev/null
-"$build/tools/samples/tavrin-make-samples" "$build/test-samples" >/dev/null
-"$build/tools/samples/tavrin-make-samples" "$build/bench-samples" --set bench >/dev/null
+# Made once (the bench recording takes minutes).
+[ -f "$build/test-samples/samples.stamp" ] ||
+  "$build/tools/samples/tavrin-make-samples" "$build/test-samples" >/dev/null
+[ -f "$build/bench-samples/samples.stamp" ] ||
+  "$build/tools/samples/tavrin-make-samples" "$build/bench-samples" --set bench >/dev/null
 scratch=$(mktemp -d /tmp/clip-preview.XXXX)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_CACHE_HOME=$scratch/cache
