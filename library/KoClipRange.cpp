@@ -27,6 +27,21 @@ KoClipRange::Span KoClipRange::initial(double position, double total, double mar
     return clamp(range, total);
 }
 
+KoClipRange::Marks KoClipRange::mark(Marks marks, bool in, double position)
+{
+    position = std::max(position, 0.0);
+    if (in) {
+        marks.in = position;
+        if (marks.out >= 0 && marks.out <= position)
+            marks.out = -1;
+    } else {
+        marks.out = position;
+        if (marks.in >= 0 && marks.in >= position)
+            marks.in = -1;
+    }
+    return marks;
+}
+
 KoClipRange::Span KoClipRange::clamp(Span range, double total)
 {
     range.from = std::max(range.from, 0.0);

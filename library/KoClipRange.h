@@ -24,6 +24,16 @@ public:
     // [0, total].
     static Span initial(double position, double total, double markIn = -1, double markOut = -1);
 
+    // The I/O marks of the playing recording (negative: not set).
+    struct Marks
+    {
+        double in = -1;
+        double out = -1;
+    };
+    // "I" (`in` true) or "O" at `position`: the mark moves there; the other
+    // mark is dropped when it would end up on the wrong side.
+    static Marks mark(Marks marks, bool in, double position);
+
     // `range` held to [0, total]; empty when nothing of it lies inside.
     static Span clamp(Span range, double total);
 

@@ -33,7 +33,11 @@ const char *const kStyle =
     "KoClipExportDialog { background-color: rgb(12, 13, 34); }\n"
     "QLabel, QRadioButton { color: #FFFFFF; font: 13px; background: transparent; }\n"
     "QLabel#heading { font: bold 17px; }\n"
-    "QLabel#status { color: #C8D2F0; }\n"
+    "QLabel#status, QLabel#description { color: #C8D2F0; }\n"
+    "QRadioButton::indicator { width: 12px; height: 12px; border-radius: 7px;"
+    " border: 1px solid rgba(255, 255, 255, 170); background: transparent; }\n"
+    "QRadioButton::indicator:checked { background-color: rgb(40, 110, 220); border-color: rgb(120, 170, "
+    "255); }\n"
     "QDoubleSpinBox, QLineEdit { color: #FFFFFF; background-color: rgba(255, 255, 255, 40);"
     " border: 1px solid rgba(255, 255, 255, 60); border-radius: 4px; padding: 3px 6px;"
     " font: 13px; }\n"
@@ -89,7 +93,7 @@ KoClipExportDialog::~KoClipExportDialog()
 
 void KoClipExportDialog::buildForm()
 {
-    resize(560, 430);
+    resize(560, 470);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, KoTitleBar::kHeight, 24, 20);
     layout->setSpacing(12);
@@ -126,13 +130,27 @@ void KoClipExportDialog::buildForm()
     grid->setColumnStretch(4, 1);
     layout->addLayout(grid);
 
-    m_separate = new QRadioButton(
-        tr("Separate files: every channel in its original quality, with the track as GPX and CSV"), this);
-    m_oneVideo = new QRadioButton(
-        tr("One video: the channels side by side with time, speed, position and G-sensor burned in"), this);
+    // Each kind with what it gives below it.
+    auto kind = [this, layout](const QString &name, const QString &description) {
+        auto *button = new QRadioButton(name, this);
+        auto *text = new QLabel(description, this);
+        text->setObjectName(QStringLiteral("description"));
+        text->setWordWrap(true);
+        text->setContentsMargins(24, 0, 0, 0);
+        auto *pair = new QVBoxLayout;
+        pair->setSpacing(2);
+        pair->addWidget(button);
+        pair->addWidget(text);
+        layout->addLayout(pair);
+        return button;
+    };
+    m_separate =
+        kind(tr("Separate files"), tr("Every channel in its original quality, cut without re-encoding, "
+                                      "with the track as GPX and CSV, in a new folder."));
+    m_oneVideo =
+        kind(tr("One video"), tr("The channels side by side with the camera time, speed, position and "
+                                 "G-sensor burned in (H.264, MP4)."));
     m_separate->setChecked(true);
-    layout->addWidget(m_separate);
-    layout->addWidget(m_oneVideo);
 
     auto *folderRow = new QHBoxLayout;
     m_folder = new QLineEdit(this);

@@ -72,7 +72,7 @@ FILE *g_out = stdout;
 
 void quiet(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type >= QtCriticalMsg)
+    if (type == QtCriticalMsg || type == QtFatalMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 

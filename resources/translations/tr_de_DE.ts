@@ -238,6 +238,10 @@
             <translation>Schließen</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Jeder Kanal in Originalqualität, ohne Neukodierung geschnitten, die Strecke als GPX und CSV, in einem neuen Ordner.</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exportieren</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>Länge: %1 s</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>Ein Video: die Kanäle nebeneinander, mit eingeblendeter Zeit, Geschwindigkeit, Position und G-Sensor</translation>
+            <source>One video</source>
+            <translation>Ein Video</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>Gespeichert unter %1.</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>Einzelne Dateien: jeder Kanal in Originalqualität, die Strecke als GPX und CSV</translation>
+            <source>Separate files</source>
+            <translation>Einzelne Dateien</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Die Kanäle nebeneinander, mit eingeblendeter Kamerazeit, Geschwindigkeit, Position und G-Sensor (H.264, MP4).</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

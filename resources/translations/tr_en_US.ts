@@ -238,6 +238,10 @@
             <translation>Close</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Export</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>Length: %1 s</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>One video: the channels side by side with time, speed, position and G-sensor burned in</translation>
+            <source>One video</source>
+            <translation>One video</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>Saved to %1.</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>Separate files: every channel in its original quality, with the track as GPX and CSV</translation>
+            <source>Separate files</source>
+            <translation>Separate files</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -238,6 +238,10 @@
             <translation>Cerrar</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Cada canal en su calidad original, cortado sin recodificar, con el recorrido en GPX y CSV, en una carpeta nueva.</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Exportar</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>Duración: %1 s</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>Un solo vídeo: los canales uno junto a otro con la hora, la velocidad, la posición y el sensor G incrustados</translation>
+            <source>One video</source>
+            <translation>Un solo vídeo</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>Guardado en %1.</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>Archivos separados: cada canal en su calidad original, con el recorrido en GPX y CSV</translation>
+            <source>Separate files</source>
+            <translation>Archivos separados</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Los canales uno junto a otro con la hora de la cámara, la velocidad, la posición y el sensor G incrustados (H.264, MP4).</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -238,6 +238,10 @@
             <translation>Chiudi</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Ogni canale nella qualità originale, tagliato senza ricodifica, con la traccia in GPX e CSV, in una nuova cartella.</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Esporta</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>Durata: %1 s</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>Un solo video: i canali affiancati con ora, velocità, posizione e sensore G sovraimpressi</translation>
+            <source>One video</source>
+            <translation>Un solo video</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>Salvato in %1.</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>File separati: ogni canale nella qualità originale, con la traccia in GPX e CSV</translation>
+            <source>Separate files</source>
+            <translation>File separati</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>I canali affiancati con ora della telecamera, velocità, posizione e sensore G sovraimpressi (H.264, MP4).</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -238,6 +238,10 @@
             <translation>閉じる</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>各チャンネルを再エンコードせず元の画質のまま切り出し、軌跡は GPX と CSV で新しいフォルダーに保存します。</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>エクスポート</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>長さ：%1 秒</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>1本の動画：チャンネルを並べ、時刻・速度・位置・Gセンサーを焼き込み</translation>
+            <source>One video</source>
+            <translation>1本の動画</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>%1 に保存しました。</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>個別ファイル：各チャンネルを元の画質のまま、軌跡は GPX と CSV で</translation>
+            <source>Separate files</source>
+            <translation>個別ファイル</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>チャンネルを並べ、カメラ時刻・速度・位置・Gセンサーを焼き込みます（H.264、MP4）。</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -238,6 +238,10 @@
             <translation>Закрыть</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Каждый канал в исходном качестве, вырезанный без перекодирования, трек в GPX и CSV, в новой папке.</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>Экспорт</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>Длительность: %1 с</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>Одно видео: каналы рядом, с впечатанными временем, скоростью, координатами и G-датчиком</translation>
+            <source>One video</source>
+            <translation>Одно видео</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>Сохранено в %1.</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>Отдельные файлы: каждый канал в исходном качестве, трек в GPX и CSV</translation>
+            <source>Separate files</source>
+            <translation>Отдельные файлы</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Каналы рядом, с впечатанными временем камеры, скоростью, координатами и G-датчиком (H.264, MP4).</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -238,6 +238,10 @@
             <translation>关闭</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>每个通道保持原始画质，不重新编码直接剪切，轨迹另存为 GPX 和 CSV，放在新文件夹中。</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>导出</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>时长：%1 秒</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>单个视频：各通道并排显示，并叠加时间、速度、位置和重力感应数据</translation>
+            <source>One video</source>
+            <translation>单个视频</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>已保存到 %1。</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>单独文件：每个通道保持原始画质，轨迹另存为 GPX 和 CSV</translation>
+            <source>Separate files</source>
+            <translation>单独文件</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>各通道并排显示，并叠加相机时间、速度、位置和重力感应数据（H.264，MP4）。</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

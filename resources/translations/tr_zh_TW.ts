@@ -238,6 +238,10 @@
             <translation>關閉</translation>
         </message>
         <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>每個通道保持原始畫質，不重新編碼直接剪下，軌跡另存為 GPX 和 CSV，放在新資料夾中。</translation>
+        </message>
+        <message>
             <source>Export</source>
             <translation>匯出</translation>
         </message>
@@ -270,8 +274,8 @@
             <translation>長度：%1 秒</translation>
         </message>
         <message>
-            <source>One video: the channels side by side with time, speed, position and G-sensor burned in</source>
-            <translation>單一影片：各通道並排顯示，並疊加時間、速度、位置和重力感應資料</translation>
+            <source>One video</source>
+            <translation>單一影片</translation>
         </message>
         <message>
             <source>Open folder</source>
@@ -286,8 +290,12 @@
             <translation>已儲存到 %1。</translation>
         </message>
         <message>
-            <source>Separate files: every channel in its original quality, with the track as GPX and CSV</source>
-            <translation>個別檔案：每個通道保持原始畫質，軌跡另存為 GPX 和 CSV</translation>
+            <source>Separate files</source>
+            <translation>個別檔案</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>各通道並排顯示，並疊加相機時間、速度、位置和重力感應資料（H.264，MP4）。</translation>
         </message>
         <message>
             <source>The files start up to %1 s before the in point, at a keyframe.</source>

@@ -163,6 +163,14 @@ private slots:
         QVERIFY(same(KoClipRange::initial(40, 60, 45), 45, 50));
         QVERIFY(same(KoClipRange::initial(40, 60, 52), 52, 60)); // in after the default out: 30 s
         QVERIFY(same(KoClipRange::initial(40, 60, -1, 15), 0, 15));
+        // I and O: a mark on the wrong side of the other drops it.
+        KoClipRange::Marks marks = KoClipRange::mark({}, true, 12);
+        marks = KoClipRange::mark(marks, false, 18);
+        QCOMPARE(marks.in, 12.0);
+        QCOMPARE(marks.out, 18.0);
+        QCOMPARE(KoClipRange::mark(marks, true, 20).out, -1.0);
+        QCOMPARE(KoClipRange::mark(marks, false, 11).in, -1.0);
+        QCOMPARE(KoClipRange::mark(marks, true, 15).out, 18.0);
         // Past the end: held to it, or empty when wholly outside.
         QVERIFY(same(KoClipRange::clamp({50, 70}, 60), 50, 60));
         QVERIFY(KoClipRange::clamp({61, 70}, 60).isEmpty());

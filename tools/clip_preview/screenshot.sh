@@ -27,7 +27,7 @@ shot() { # name, seconds to wait, preview arguments...
     openbox >/dev/null 2>&1 & sleep 1
     '$preview' $* 2>/dev/null & pid=\$!
     sleep $wait
-    import -window root -crop 640x520+0+0 '$out/$name.png'
+    import -window root -crop 680x600+0+0 '$out/$name.png'
     kill \$pid"
   echo "screenshot -> $out/$name.png"
 }
