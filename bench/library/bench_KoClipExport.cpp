@@ -154,18 +154,22 @@ int main(int argc, char **argv)
     request.oneVideo = true;
     request.videoSize = QSize(1920, 1080);
     QVector<double> oursWall, oursCpu, plainWall, plainCpu;
-    for (int i = 0; i < videoRuns; ++i) {
+    // Taken in turns, each side first every other run, so that neither
+    // always meets a cold or a warm machine.
+    auto exportRun = [&]() -> bool {
         QTemporaryDir out;
         request.folder = out.path();
         KoClipExport::Result result;
-        auto t = timed([&] { result = KoClipExport::run(request); });
+        const auto t = timed([&] { result = KoClipExport::run(request); });
         if (result.status != KoClipExport::Ok) {
             std::fprintf(stderr, "one video failed: %s\n", qPrintable(result.message));
-            return 2;
+            return false;
         }
         oursWall << t.first;
         oursCpu << t.second;
-
+        return true;
+    };
+    auto plainRun = [&](bool show) -> bool {
         QTemporaryDir work;
         QTemporaryDir target;
         const KoClipExport::Plan plan = KoClipExport::plan(request, target.path(), work.path());
@@ -174,10 +178,10 @@ int main(int argc, char **argv)
         if (progress >= 0)
             arguments.erase(arguments.begin() + progress, arguments.begin() + progress + 2);
         arguments.removeAll(QStringLiteral("-nostats"));
-        if (i == 0)
+        if (show)
             std::fprintf(g_out, "plain command: ffmpeg %s\n", qPrintable(arguments.join(QLatin1Char(' '))));
         bool ok = false;
-        t = timed([&] {
+        const auto t = timed([&] {
             QProcess ffmpeg;
             ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             ffmpeg.start(KoMediaTool::program(QStringLiteral("ffmpeg")), arguments);
@@ -185,10 +189,16 @@ int main(int argc, char **argv)
         });
         if (!ok) {
             std::fprintf(stderr, "the plain ffmpeg command failed\n");
-            return 2;
+            return false;
         }
         plainWall << t.first;
         plainCpu << t.second;
+        return true;
+    };
+    for (int i = 0; i < videoRuns; ++i) {
+        const bool ok = i % 2 ? plainRun(false) && exportRun() : exportRun() && plainRun(i == 0);
+        if (!ok)
+            return 2;
         std::fprintf(g_out,
                      "one video run %d: export %.2f s wall %.2f s CPU, plain ffmpeg %.2f s wall %.2f s CPU\n",
                      i + 1, oursWall.last(), oursCpu.last(), plainWall.last(), plainCpu.last());
