@@ -3,7 +3,8 @@
 
 Usage: bench_summary.py RESULTS_DIR
 RESULTS_DIR holds what bench/run_all.sh collected: <program>.json (Google
-Benchmark's JSON output) and playback.txt (bench_playback's report).
+Benchmark's JSON output), playback.txt (bench_playback's report) and clip.txt
+(bench_KoClipExport's report).
 Times are medians over the repetitions, wall clock and CPU. The verdict
 compares the CPU median with the target: on this shared machine other builds
 stretch the wall clock, while the CPU time is the program's own cost. Exit
@@ -92,6 +93,30 @@ def playback_rows(path):
     return rows
 
 
+def clip_rows(path):
+    try:
+        text = path.read_text()
+    except OSError:
+        return [("clip", "stream copy 60 s, 3 x 1080p30", "missing", "", "< 2 s", "MISSING"),
+                ("clip", "one video 1080p / plain ffmpeg", "missing", "", "<= 1.10", "MISSING")]
+    rows = []
+    copy = re.search(r"^stream copy: median ([0-9.]+) s wall .*?, ([0-9.]+) s CPU", text, re.M)
+    if copy:
+        wall, cpu = float(copy.group(1)), float(copy.group(2))
+        rows.append(("clip", "stream copy 60 s, 3 x 1080p30", "%.2f s" % wall, "%.2f s" % cpu, "< 2 s",
+                     "ok" if cpu < 2 else "MISSED"))
+    else:
+        rows.append(("clip", "stream copy 60 s, 3 x 1080p30", "missing", "", "< 2 s", "MISSING"))
+    ratio = re.search(r"wall ratio ([0-9.]+) .*CPU ratio ([0-9.]+)", text)
+    if ratio:
+        wall, cpu = float(ratio.group(1)), float(ratio.group(2))
+        rows.append(("clip", "one video 1080p / plain ffmpeg", "%.3f" % wall, "%.3f" % cpu, "<= 1.10",
+                     "ok" if cpu <= 1.10 else "MISSED"))
+    else:
+        rows.append(("clip", "one video 1080p / plain ffmpeg", "missing", "", "<= 1.10", "MISSING"))
+    return rows
+
+
 def main():
     results = Path(sys.argv[1])
     rows = []
@@ -111,6 +136,10 @@ def main():
         rows.append(("playback", "not run (--no-playback)", "", "", "", "-"))
     else:
         rows.extend(playback_rows(results / "playback.txt"))
+    if (results / "clip.skipped").exists():
+        rows.append(("clip", "not run (--no-clip)", "", "", "", "-"))
+    else:
+        rows.extend(clip_rows(results / "clip.txt"))
 
     header = ("program", "figure", "wall", "CPU", "target", "verdict")
     widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]

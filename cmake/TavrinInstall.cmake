@@ -2,7 +2,8 @@
 #   ${TAVRIN_APP_INSTALL_DIR}/TavrinPlayer      the program; it finds the files
 #                                               beside it from its own location
 #   bin/TavrinPlayer                            a relative link to it
-#   bin/track-export, bin/tavrin-make-samples   the helper commands
+#   bin/track-export, bin/tavrin-clip,
+#   bin/tavrin-make-samples                     the helper commands
 #   share/applications/<id>.desktop             menu entry, "Open with" video types
 #   share/metainfo/<id>.metainfo.xml            AppStream metadata
 #   share/icons/hicolor/<N>x<N>/apps/<id>.png   the icon, drawn at build time
@@ -12,7 +13,7 @@
 set(TAVRIN_APP_ID "org.t561.TavrinPlayer")
 
 install(TARGETS TavrinPlayer RUNTIME DESTINATION ${TAVRIN_APP_INSTALL_DIR})
-install(TARGETS track-export tavrin-make-samples RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS track-export tavrin-clip tavrin-make-samples RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Relative, so that the link holds wherever the prefix is moved to (a .deb's
 # staging folder, DESTDIR).

@@ -110,6 +110,7 @@ KoTrackExport::Result KoTrackExport::run(const QString &path, Format format)
         return result;
     }
     result.samples = lines.size();
+    result.fineGScale = direct;
     switch (format) {
     case Track:
         result.output = lines.join();

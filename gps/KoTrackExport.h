@@ -39,6 +39,7 @@ public:
         QString message; // for the user when status is not Ok
         QByteArray output;
         int samples = 0;
+        bool fineGScale = false; // the track came from direct chunks (see toCsv)
     };
 
     static bool parseFormat(const QString &name, Format *format);

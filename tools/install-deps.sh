@@ -12,9 +12,11 @@ packages=(
   # run: CJK fonts for the Chinese and Japanese texts, Leaflet for the offline map page,
   # Qt's own texts (file dialogs, standard buttons) in every language of the player
   fonts-noto-cjk libjs-leaflet qttranslations5-l10n
-  # the artwork generator draws its texts with DejaVu Sans
+  # the artwork generator draws its texts with DejaVu Sans, and so do the
+  # readings burned into an exported clip
   fonts-dejavu-core
-  # sample recordings (real H.264 video)
+  # run: clips are cut and encoded by the ffmpeg program; also the sample
+  # recordings (real H.264 video)
   ffmpeg
 )
 if [ "${1:-run}" = fuzz ]; then

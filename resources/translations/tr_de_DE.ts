@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>Es wurde keine Aufnahme angegeben.</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>Der Clip konnte nicht nach %1 verschoben werden: %2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>Für den Clip wird das Programm ffmpeg benötigt, es ist nicht installiert.</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>Der Datenträger von %1 ist voll: Der Clip wurde nicht gespeichert.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>Der Ordner %1 enthält zu viele Clips dieses Namens.</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>Der Bereich %1 bis %2 liegt außerhalb der Aufnahme (0:00.0 bis %3).</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>Der Bereich ist leer: Sein Ende muss nach seinem Anfang liegen.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>Die Aufnahme %1 wurde nicht gefunden: Sie wurde verschoben oder gelöscht.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>Die Aufnahme %1 kann nicht gelesen werden.</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>In den temporären Ordner %1 kann nicht geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>Die Strecke konnte nicht in %1 geschrieben werden.</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>In %1 ist nicht genug Platz frei: Der Clip braucht etwa %2 MB, frei sind %3 MB.</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg konnte den Clip nicht schreiben: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1, Kanäle: %2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>Abgebrochen: nichts wurde gespeichert.</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>Wird abgebrochen...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>Ordner für den Clip auswählen</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Auswählen...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Jeder Kanal in Originalqualität, ohne Neukodierung geschnitten, die Strecke als GPX und CSV, in einem neuen Ordner.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportieren</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>Clip exportieren</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>Clip exportieren...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Wird exportiert...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Ordner</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>Von</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>Ausgelassen, da nicht lesbar: %1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>Länge: %1 s</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>Ein Video</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>Ordner öffnen</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>Aufnahme wird gelesen...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>Gespeichert unter %1.</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>Einzelne Dateien</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Die Kanäle nebeneinander, mit eingeblendeter Kamerazeit, Geschwindigkeit, Position und G-Sensor (H.264, MP4).</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>Die Dateien beginnen bis zu %1 s vor dem Startpunkt, an einem Schlüsselbild.</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>Die Aufnahme enthält keine GPS-Strecke.</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>Bis</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>kein GPS-Empfang</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

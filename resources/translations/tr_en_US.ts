@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>No recording was given.</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>The clip could not be moved into %1: %2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>The clip needs the ffmpeg program, which is not installed.</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>The disk of %1 is full: the clip was not saved.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>The folder %1 cannot be made.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>The folder %1 cannot be written to.</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>The folder %1 holds too many clips of this name.</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>The range %1 to %2 lies outside the recording (0:00.0 to %3).</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>The range is empty: its end must come after its start.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>The recording %1 cannot be found: it was moved or deleted.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>The recording %1 cannot be read.</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>The temporary folder %1 cannot be written.</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>The track could not be written into %1.</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg could not write the clip: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1, channels: %2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancel</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>Cancelled: nothing was saved.</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>Cancelling...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>Choose the folder for the clip</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Choose...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Close</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>Export clip</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>Export clip...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exporting...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Folder</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>From</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>Left out, as they cannot be read: %1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>Length: %1 s</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>One video</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>Open folder</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>Reading the recording...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>Saved to %1.</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>Separate files</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>The files start up to %1 s before the in point, at a keyframe.</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>The recording holds no GPS track.</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>To</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>no GPS fix</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>No se ha indicado ninguna grabación.</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>No se ha podido mover el clip a %1: %2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>El clip necesita el programa ffmpeg, que no está instalado.</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>El disco de %1 está lleno: el clip no se ha guardado.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>No se puede crear la carpeta %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>No se puede escribir en la carpeta %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>La carpeta %1 contiene demasiados clips con este nombre.</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>El rango de %1 a %2 queda fuera de la grabación (de 0:00.0 a %3).</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>El rango está vacío: el final debe ser posterior al inicio.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>No se encuentra la grabación %1: se ha movido o eliminado.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>No se puede leer la grabación %1.</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>No se puede escribir en la carpeta temporal %1.</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>No se ha podido escribir el recorrido en %1.</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>No hay espacio libre suficiente en %1: el clip necesita unos %2 MB y hay %3 MB libres.</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg no ha podido escribir el clip: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1, canales: %2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Cancelar</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>Cancelado: no se ha guardado nada.</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>Cancelando...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>Elija la carpeta para el clip</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Elegir...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Cerrar</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Cada canal en su calidad original, cortado sin recodificar, con el recorrido en GPX y CSV, en una carpeta nueva.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Exportar</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>Exportar clip</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>Exportar clip...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Exportando...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Carpeta</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>Desde</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>Omitidos por no poder leerse: %1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>Duración: %1 s</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>Un solo vídeo</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>Abrir carpeta</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>Leyendo la grabación...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>Guardado en %1.</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>Archivos separados</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Los canales uno junto a otro con la hora de la cámara, la velocidad, la posición y el sensor G incrustados (H.264, MP4).</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>Los archivos empiezan hasta %1 s antes del punto de entrada, en un fotograma clave.</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>La grabación no contiene recorrido GPS.</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>Hasta</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>sin posición GPS</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>Nessuna registrazione indicata.</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>Impossibile spostare la clip in %1: %2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>La clip richiede il programma ffmpeg, che non è installato.</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>Il disco di %1 è pieno: la clip non è stata salvata.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>Impossibile creare la cartella %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>Impossibile scrivere nella cartella %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>La cartella %1 contiene troppe clip con questo nome.</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>L'intervallo da %1 a %2 è fuori dalla registrazione (da 0:00.0 a %3).</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>L'intervallo è vuoto: la fine deve venire dopo l'inizio.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>Registrazione %1 non trovata: è stata spostata o eliminata.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>Impossibile leggere la registrazione %1.</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>Impossibile scrivere nella cartella temporanea %1.</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>Impossibile scrivere la traccia in %1.</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>Spazio libero insufficiente in %1: la clip richiede circa %2 MB, ne sono liberi %3 MB.</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg non è riuscito a scrivere la clip: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1, canali: %2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Annulla</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>Annullato: non è stato salvato nulla.</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>Annullamento...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>Scegli la cartella per la clip</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Scegli...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Chiudi</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Ogni canale nella qualità originale, tagliato senza ricodifica, con la traccia in GPX e CSV, in una nuova cartella.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Esporta</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>Esporta clip</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>Esporta clip...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Esportazione...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Cartella</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>Da</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>Esclusi perché illeggibili: %1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>Durata: %1 s</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>Un solo video</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>Apri cartella</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>Lettura della registrazione...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>Salvato in %1.</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>File separati</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>I canali affiancati con ora della telecamera, velocità, posizione e sensore G sovraimpressi (H.264, MP4).</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>I file iniziano fino a %1 s prima del punto di inizio, su un fotogramma chiave.</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>La registrazione non contiene una traccia GPS.</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>A</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>nessun fix GPS</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>録画が指定されていません。</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>クリップを %1 に移動できませんでした：%2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>クリップには ffmpeg が必要ですが、インストールされていません。</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>%1 のディスクがいっぱいです：クリップは保存されませんでした。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>フォルダー %1 を作成できません。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>フォルダー %1 に書き込めません。</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>フォルダー %1 には同じ名前のクリップが多すぎます。</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>範囲 %1～%2 は録画（0:00.0～%3）の外です。</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>範囲が空です：終了は開始より後にしてください。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>録画 %1 が見つかりません：移動または削除されました。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>録画 %1 を読み込めません。</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>一時フォルダー %1 に書き込めません。</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>軌跡を %1 に書き込めませんでした。</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>%1 の空き容量が足りません：クリップには約 %2 MB 必要ですが、空きは %3 MB です。</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg がクリップを書き込めませんでした：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1、チャンネル数：%2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>キャンセル</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>キャンセルしました：何も保存されていません。</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>キャンセルしています...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>クリップの保存先フォルダーを選択</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>選択...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>閉じる</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>各チャンネルを再エンコードせず元の画質のまま切り出し、軌跡は GPX と CSV で新しいフォルダーに保存します。</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>エクスポート</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>クリップのエクスポート</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>クリップをエクスポート...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>エクスポート中...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>フォルダー</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>開始</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>読み込めないため除外：%1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>長さ：%1 秒</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>1本の動画</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>フォルダーを開く</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>録画を読み込んでいます...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>%1 に保存しました。</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>個別ファイル</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>チャンネルを並べ、カメラ時刻・速度・位置・Gセンサーを焼き込みます（H.264、MP4）。</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>ファイルはイン点の最大 %1 秒前のキーフレームから始まります。</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>この録画には GPS 軌跡がありません。</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>終了</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>GPS 測位なし</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

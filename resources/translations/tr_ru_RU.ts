@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>Запись не указана.</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>Не удалось переместить фрагмент в %1: %2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>Для фрагмента нужна программа ffmpeg, но она не установлена.</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>Диск папки %1 заполнен: фрагмент не сохранён.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>Не удаётся создать папку %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>Не удаётся записать в папку %1.</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>В папке %1 слишком много фрагментов с таким именем.</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>Диапазон с %1 по %2 лежит вне записи (с 0:00.0 по %3).</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>Диапазон пуст: конец должен быть позже начала.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>Запись %1 не найдена: она перемещена или удалена.</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>Не удаётся прочитать запись %1.</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>Не удаётся записать во временную папку %1.</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>Не удалось записать трек в %1.</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>Недостаточно места в %1: фрагменту нужно около %2 МБ, свободно %3 МБ.</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg не смог записать фрагмент: %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1, каналов: %2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Отмена</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>Отменено: ничего не сохранено.</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>Отмена...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>Выберите папку для фрагмента</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>Выбрать...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Закрыть</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>Каждый канал в исходном качестве, вырезанный без перекодирования, трек в GPX и CSV, в новой папке.</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>Экспорт</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>Экспорт фрагмента</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>Экспорт фрагмента...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>Экспорт...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>Папка</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>С</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>Пропущены, так как не читаются: %1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>Длительность: %1 с</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>Одно видео</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>Открыть папку</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>Чтение записи...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>Сохранено в %1.</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>Отдельные файлы</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>Каналы рядом, с впечатанными временем камеры, скоростью, координатами и G-датчиком (H.264, MP4).</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>Файлы начинаются с ключевого кадра, не более чем за %1 с до начальной точки.</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>В записи нет GPS-трека.</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>По</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>нет GPS-позиции</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

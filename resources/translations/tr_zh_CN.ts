@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>未指定录像。</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>无法将片段移入 %1：%2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>导出片段需要 ffmpeg 程序，但它尚未安装。</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>%1 所在磁盘已满：片段未保存。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>无法创建文件夹 %1。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>无法写入文件夹 %1。</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>文件夹 %1 中同名片段过多。</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>范围 %1 至 %2 超出了录像（0:00.0 至 %3）。</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>范围为空：结束时间必须晚于开始时间。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>找不到录像 %1：它已被移动或删除。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>无法读取录像 %1。</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>无法写入临时文件夹 %1。</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>无法将轨迹写入 %1。</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>%1 的可用空间不足：片段约需 %2 MB，仅剩 %3 MB。</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg 无法写入片段：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1，通道数：%2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>已取消：未保存任何内容。</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>选择片段的保存文件夹</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>选择...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>关闭</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>每个通道保持原始画质，不重新编码直接剪切，轨迹另存为 GPX 和 CSV，放在新文件夹中。</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>导出</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>导出片段</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>导出片段...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>正在导出...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>文件夹</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>从</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>以下文件无法读取，已略过：%1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>时长：%1 秒</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>单个视频</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>打开文件夹</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>正在读取录像...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>已保存到 %1。</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>单独文件</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>各通道并排显示，并叠加相机时间、速度、位置和重力感应数据（H.264，MP4）。</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>文件从入点之前最多 %1 秒处的关键帧开始。</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>该录像不含 GPS 轨迹。</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>到</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>无 GPS 定位</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

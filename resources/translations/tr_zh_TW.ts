@@ -145,6 +145,179 @@
         </message>
     </context>
     <context>
+        <name>KoClipExport</name>
+        <message>
+            <source>No recording was given.</source>
+            <translation>未指定錄影。</translation>
+        </message>
+        <message>
+            <source>The clip could not be moved into %1: %2</source>
+            <translation>無法將片段移入 %1：%2</translation>
+        </message>
+        <message>
+            <source>The clip needs the ffmpeg program, which is not installed.</source>
+            <translation>匯出片段需要 ffmpeg 程式，但它尚未安裝。</translation>
+        </message>
+        <message>
+            <source>The disk of %1 is full: the clip was not saved.</source>
+            <translation>%1 所在磁碟已滿：片段未儲存。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be made.</source>
+            <translation>無法建立資料夾 %1。</translation>
+        </message>
+        <message>
+            <source>The folder %1 cannot be written to.</source>
+            <translation>無法寫入資料夾 %1。</translation>
+        </message>
+        <message>
+            <source>The folder %1 holds too many clips of this name.</source>
+            <translation>資料夾 %1 中同名片段過多。</translation>
+        </message>
+        <message>
+            <source>The range %1 to %2 lies outside the recording (0:00.0 to %3).</source>
+            <translation>範圍 %1 至 %2 超出了錄影（0:00.0 至 %3）。</translation>
+        </message>
+        <message>
+            <source>The range is empty: its end must come after its start.</source>
+            <translation>範圍為空：結束時間必須晚於開始時間。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be found: it was moved or deleted.</source>
+            <translation>找不到錄影 %1：它已被移動或刪除。</translation>
+        </message>
+        <message>
+            <source>The recording %1 cannot be read.</source>
+            <translation>無法讀取錄影 %1。</translation>
+        </message>
+        <message>
+            <source>The temporary folder %1 cannot be written.</source>
+            <translation>無法寫入暫存資料夾 %1。</translation>
+        </message>
+        <message>
+            <source>The track could not be written into %1.</source>
+            <translation>無法將軌跡寫入 %1。</translation>
+        </message>
+        <message>
+            <source>There is not enough free space in %1: the clip needs about %2 MB, %3 MB are free.</source>
+            <translation>%1 的可用空間不足：片段約需 %2 MB，僅剩 %3 MB。</translation>
+        </message>
+        <message>
+            <source>ffmpeg could not write the clip: %1</source>
+            <translation>ffmpeg 無法寫入片段：%1</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipExportDialog</name>
+        <message>
+            <source>%1, channels: %2</source>
+            <translation>%1，通道數：%2</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>Cancelled: nothing was saved.</source>
+            <translation>已取消：未儲存任何內容。</translation>
+        </message>
+        <message>
+            <source>Cancelling...</source>
+            <translation>正在取消...</translation>
+        </message>
+        <message>
+            <source>Choose the folder for the clip</source>
+            <translation>選擇片段的儲存資料夾</translation>
+        </message>
+        <message>
+            <source>Choose...</source>
+            <translation>選擇...</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>關閉</translation>
+        </message>
+        <message>
+            <source>Every channel in its original quality, cut without re-encoding, with the track as GPX and CSV, in a new folder.</source>
+            <translation>每個通道保持原始畫質，不重新編碼直接剪下，軌跡另存為 GPX 和 CSV，放在新資料夾中。</translation>
+        </message>
+        <message>
+            <source>Export</source>
+            <translation>匯出</translation>
+        </message>
+        <message>
+            <source>Export clip</source>
+            <translation>匯出片段</translation>
+        </message>
+        <message>
+            <source>Export clip...</source>
+            <translation>匯出片段...</translation>
+        </message>
+        <message>
+            <source>Exporting...</source>
+            <translation>正在匯出...</translation>
+        </message>
+        <message>
+            <source>Folder</source>
+            <translation>資料夾</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>從</translation>
+        </message>
+        <message>
+            <source>Left out, as they cannot be read: %1</source>
+            <translation>以下檔案無法讀取，已略過：%1</translation>
+        </message>
+        <message>
+            <source>Length: %1 s</source>
+            <translation>長度：%1 秒</translation>
+        </message>
+        <message>
+            <source>One video</source>
+            <translation>單一影片</translation>
+        </message>
+        <message>
+            <source>Open folder</source>
+            <translation>開啟資料夾</translation>
+        </message>
+        <message>
+            <source>Reading the recording...</source>
+            <translation>正在讀取錄影...</translation>
+        </message>
+        <message>
+            <source>Saved to %1.</source>
+            <translation>已儲存到 %1。</translation>
+        </message>
+        <message>
+            <source>Separate files</source>
+            <translation>個別檔案</translation>
+        </message>
+        <message>
+            <source>The channels side by side with the camera time, speed, position and G-sensor burned in (H.264, MP4).</source>
+            <translation>各通道並排顯示，並疊加相機時間、速度、位置和重力感應資料（H.264，MP4）。</translation>
+        </message>
+        <message>
+            <source>The files start up to %1 s before the in point, at a keyframe.</source>
+            <translation>檔案從入點之前最多 %1 秒處的關鍵影格開始。</translation>
+        </message>
+        <message>
+            <source>The recording holds no GPS track.</source>
+            <translation>該錄影不含 GPS 軌跡。</translation>
+        </message>
+        <message>
+            <source>To</source>
+            <translation>到</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoClipReadings</name>
+        <message>
+            <source>no GPS fix</source>
+            <translation>無 GPS 定位</translation>
+        </message>
+    </context>
+    <context>
         <name>KoCommandLine</name>
         <message>
             <source>Options:</source>

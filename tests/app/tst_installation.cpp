@@ -43,6 +43,7 @@ class tst_installation : public QObject
             appDir() + QStringLiteral("/TavrinPlayer"),
             QStringLiteral("bin/TavrinPlayer"),
             QStringLiteral("bin/track-export"),
+            QStringLiteral("bin/tavrin-clip"),
             QStringLiteral("bin/tavrin-make-samples"),
             QStringLiteral("share/applications/") + appId() + QStringLiteral(".desktop"),
             QStringLiteral("share/metainfo/") + appId() + QStringLiteral(".metainfo.xml"),
@@ -167,7 +168,7 @@ private slots:
         for (const char *package :
              {"libqt5core5a", "libqt5gui5", "libqt5widgets5", "libqt5network5", "libqt5webenginewidgets5",
               "libqt5webchannel5", "libmpv2", "libjs-leaflet", "fonts-noto-cjk", "qttranslations5-l10n",
-              "libxcb1"})
+              "libxcb1", "ffmpeg"})
             QVERIFY2(depends.contains(
                          QRegularExpression(QStringLiteral("(^|, )%1( |,|$)").arg(QLatin1String(package)))),
                      qPrintable(QStringLiteral("%1 missing from: %2").arg(QLatin1String(package), depends)));

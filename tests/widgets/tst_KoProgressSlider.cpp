@@ -92,6 +92,42 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(slider.value(), 50);
     }
+
+    // The clip's marks are drawn where a press would seek to them; the range
+    // between both is shaded, a single mark is a tick alone.
+    void marksAreDrawnWhereTheyAre()
+    {
+        KoProgressSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(0, 60);
+        slider.resize(300, 20);
+        auto isMark = [](QRgb pixel) {
+            return qRed(pixel) > 200 && qGreen(pixel) > 150 && qBlue(pixel) < 120;
+        };
+        auto paint = [&slider] {
+            QImage image(slider.size(), QImage::Format_RGB32);
+            image.fill(Qt::black);
+            slider.render(&image);
+            return image;
+        };
+        QImage image = paint();
+        QVERIFY(!isMark(image.pixel(50, 10)));
+
+        slider.setMarks(10, 30);
+        QCOMPARE(slider.xOf(10), 50);
+        QCOMPARE(slider.xOf(30), 150);
+        image = paint();
+        QVERIFY(isMark(image.pixel(50, 2)));
+        QVERIFY(isMark(image.pixel(150, 2)));
+        QVERIFY(!isMark(image.pixel(100, 2)));    // between the ticks, above the band
+        QVERIFY(qRed(image.pixel(100, 10)) > 60); // the band
+        QVERIFY(qRed(image.pixel(200, 10)) < qRed(image.pixel(100, 10)));
+
+        slider.setMarks(-1, 45);
+        image = paint();
+        QVERIFY(!isMark(image.pixel(50, 2)));
+        QVERIFY(isMark(image.pixel(225, 2)));
+    }
 };
 
 TAVRIN_TEST_MAIN(tst_KoProgressSlider, QApplication)
