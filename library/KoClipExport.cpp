@@ -4,10 +4,10 @@
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExport.h"
 #include "library/KoClipReadings.h"
-#include "library/KoClipRecording.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoMediaProbe.h"
 #include "library/KoMediaTool.h"
+#include "library/KoTrips.h"
 #include "mainwindow/KoSplitLayout.h"
 
 #include <QDir>
@@ -154,8 +154,8 @@ KoClipExport::VideoLayout KoClipExport::videoLayout(const QSize &size, int chann
     layout.frame = QSize(std::max(320, size.width()) & ~1, std::max(180, size.height()) & ~1);
     layout.strip = std::max(16, layout.frame.height() / 18) & ~1;
     const KoSplitLayout::Placement placement = KoSplitLayout::place(
-        channelCount >= 2 ? 0 : 2, QRect(0, 0, layout.frame.width(), layout.frame.height() - layout.strip),
-        {{true, true, true}});
+        channelCount >= 2 ? KoSplitLayout::Mode::Stacked : KoSplitLayout::Mode::FirstAlone,
+        QRect(0, 0, layout.frame.width(), layout.frame.height() - layout.strip), {{true, true, true}});
     for (int c = 0; c < 3; ++c) {
         const QRect rect = placement.rects[c];
         if (placement.visible[c] && c < std::max(1, channelCount))
@@ -216,8 +216,7 @@ KoClipExport::Plan KoClipExport::plan(const Request &request, const QString &out
         return fail(Unreadable, unreadableMessage(recordings[0][0].path));
     QVector<double> durations{recordings[0][0].info.duration};
     if (request.to > durations[0] && !request.nextChannels.isEmpty()) {
-        if (KoClipRecording::followsOn(request.channels.first(), durations[0],
-                                       request.nextChannels.first())) {
+        if (KoTrips::followsOn(request.channels.first(), durations[0], request.nextChannels.first())) {
             Recording next = probe(request.nextChannels, std::max(0.0, cutsFrom - durations[0]));
             if (next[0].info.ok) {
                 recordings.append(next);

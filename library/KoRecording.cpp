@@ -1,6 +1,11 @@
 #include "library/KoRecording.h"
 
+#include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoPlaylist.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QHash>
 
@@ -19,6 +24,43 @@ bool KoRecording::contains(const QString &path) const
 {
     return std::any_of(m_channels.cbegin(), m_channels.cend(),
                        [&path](const Channel &c) { return c.path == path; });
+}
+
+QStringList KoRecording::paths() const
+{
+    QStringList list;
+    for (const Channel &c : m_channels)
+        list.append(c.path);
+    return list;
+}
+
+KoRecording KoRecording::ofFile(const QString &path)
+{
+    KoPlaylist files;
+    const KoFileInfoModel *own = files.findOrAdd(path);
+    for (int i = 1; i < 3; ++i) {
+        if (!own->channelPath(i).isEmpty())
+            files.findOrAdd(own->channelPath(i));
+    }
+    files.regroup();
+    return files.recordingOf(own);
+}
+
+KoRecording KoRecording::nextInFolder(const KoRecording &recording)
+{
+    if (recording.isEmpty())
+        return KoRecording();
+    const QDir folder = QFileInfo(recording.firstPath()).dir();
+    KoDirectoryListing listing;
+    KoPlaylist files;
+    const QStringList names = folder.entryList(
+        {QStringLiteral("*.mp4"), QStringLiteral("*.mov"), QStringLiteral("*.ts")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        files.findOrAdd(folder.filePath(name), &listing);
+    files.regroup();
+    const KoFileInfoModel *own = files.model(QFileInfo(recording.firstPath()).absoluteFilePath());
+    const KoFileInfoModel *next = own ? files.nextRecording(files.recordingOf(own), false) : nullptr;
+    return next ? files.recordingOf(next) : KoRecording();
 }
 
 QString KoRecording::firstPath() const

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class KoFileInfoModel;
@@ -29,6 +30,8 @@ public:
     int channelCount() const { return m_channels.size(); }
     bool isEmpty() const { return m_channels.isEmpty(); }
     bool contains(const QString &path) const;
+    // The channel files in channel order.
+    QStringList paths() const;
     // The first and the last channel file in channel order.
     QString firstPath() const;
     QString lastPath() const;
@@ -46,6 +49,14 @@ public:
     // other file is a recording of its own. Each file is in exactly one
     // recording. Reads the models only.
     static QVector<KoRecording> group(const QList<KoFileInfoModel *> &files);
+
+    // The recording of the file at `path` as the player groups it, with the
+    // channel files found beside it on disk (a file of its own when the name
+    // has no channel part).
+    static KoRecording ofFile(const QString &path);
+    // The recording after `recording` among the recordings in its folder (in
+    // the order the file list shows them); empty when it is the last.
+    static KoRecording nextInFolder(const KoRecording &recording);
 
 private:
     QVector<Channel> m_channels;

@@ -12,15 +12,26 @@ namespace {
 constexpr double KmPerMile = 1.609344;
 constexpr double DegreesToRadians = 3.14159265358979323846 / 180;
 
-bool followsOn(const KoTrips::Recording &a, const KoTrips::Recording &b)
+bool joins(const KoTrips::Recording &a, const KoTrips::Recording &b)
 {
-    if (!a.start.isValid() || !b.start.isValid() || a.durationSeconds < 0)
-        return false;
-    const qint64 sinceStart = a.start.secsTo(b.start);
-    return sinceStart >= 0 && sinceStart - a.durationSeconds < KoTrips::MaxGapSeconds;
+    return KoTrips::followsOn(a.start, a.durationSeconds, b.start);
 }
 
 } // namespace
+
+bool KoTrips::followsOn(const QDateTime &start, double durationSeconds, const QDateTime &nextStart)
+{
+    if (!start.isValid() || !nextStart.isValid() || durationSeconds < 0)
+        return false;
+    const qint64 sinceStart = start.secsTo(nextStart);
+    return sinceStart >= 0 && sinceStart - durationSeconds < MaxGapSeconds;
+}
+
+bool KoTrips::followsOn(const QString &file, double durationSeconds, const QString &nextFile)
+{
+    return followsOn(KoFileInfoModel::cameraTimeOf(file), durationSeconds,
+                     KoFileInfoModel::cameraTimeOf(nextFile));
+}
 
 KoTrips::Recording KoTrips::recordingOf(const QString &fileName, const KoTrackSummary &summary,
                                         int fallbackDurationSeconds)
@@ -38,7 +49,7 @@ QVector<KoTrips::Trip> KoTrips::group(const QVector<Recording> &recordings)
     QVector<Trip> trips;
     for (int i = 0; i < recordings.size(); ++i) {
         const Recording &r = recordings.at(i);
-        if (trips.isEmpty() || !followsOn(recordings.at(i - 1), r)) {
+        if (trips.isEmpty() || !joins(recordings.at(i - 1), r)) {
             Trip t;
             t.first = i;
             t.start = r.start;

@@ -61,6 +61,11 @@ public:
     // both starts and r's duration are known and
     // 0 <= start(r+1) - start(r) and start(r+1) - (start(r) + duration(r)) < MaxGapSeconds.
     static QVector<Trip> group(const QVector<Recording> &recordings);
+    // The rule of group(): a recording starting at `nextStart` follows one
+    // that started at `start` and ran `durationSeconds`. The second form
+    // reads the starts from the file names.
+    static bool followsOn(const QDateTime &start, double durationSeconds, const QDateTime &nextStart);
+    static bool followsOn(const QString &file, double durationSeconds, const QString &nextFile);
     // Index of the trip holding `recording`, -1 when none does.
     static int tripOf(const QVector<Trip> &trips, int recording);
 

@@ -2,8 +2,8 @@
 
 #include "app/JXDefaultSettings.h"
 #include "app/KoLogging.h"
-#include "library/KoClipRecording.h"
 #include "library/KoMediaProbe.h"
+#include "library/KoTrips.h"
 #include "widgets/KoTitleBar.h"
 
 #include <QCloseEvent>
@@ -207,7 +207,7 @@ void KoClipExportDialog::learnDuration()
         const QVector<KoMediaProbe::Info> infos = KoMediaProbe::probe(queries, &m_cancel);
         double total = infos[0].ok ? infos[0].duration : 0;
         if (total > 0 && infos.size() > 1 && infos[1].ok &&
-            KoClipRecording::followsOn(source.channels.first(), total, source.nextChannels.first()))
+            KoTrips::followsOn(source.channels.first(), total, source.nextChannels.first()))
             total += infos[1].duration;
         QMetaObject::invokeMethod(
             this,
@@ -298,7 +298,7 @@ void KoClipExportDialog::startExport()
     request.to = m_to->value();
     request.folder = QDir::fromNativeSeparators(folder().trimmed());
     request.oneVideo = oneVideo();
-    request.mph = JXDefaultSettings::instance()->getSpeedUnit() == 1;
+    request.mph = JXDefaultSettings::instance()->getSpeedUnit() == KoSpeedUnit::MilesPerHour;
     m_cancel = false;
     m_open->hide();
     m_progress->setValue(0);

@@ -13,8 +13,8 @@
 
 #include "../BenchEnv.h"
 #include "library/KoClipExport.h"
-#include "library/KoClipRecording.h"
 #include "library/KoMediaTool.h"
+#include "library/KoRecording.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -115,7 +115,7 @@ int main(int argc, char **argv)
         }
     }
     KoClipExport::Request request;
-    request.channels = KoClipRecording::channelFiles(samples + QStringLiteral("/2019_0523_143005_001A.MP4"));
+    request.channels = KoRecording::ofFile(samples + QStringLiteral("/2019_0523_143005_001A.MP4")).paths();
     request.from = 0;
     request.to = seconds;
     std::fprintf(g_out, "recording: %s (%d channels), range 0 to %d s\n",

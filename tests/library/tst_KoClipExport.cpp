@@ -3,8 +3,9 @@
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExport.h"
 #include "library/KoClipExport.h"
-#include "library/KoClipRecording.h"
 #include "library/KoMediaProbe.h"
+#include "library/KoRecording.h"
+#include "library/KoTrips.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -203,15 +204,14 @@ private slots:
 
     void findsTheChannelsAndTheNextRecording()
     {
-        const QStringList channels = KoClipRecording::channelFiles(sample(Rear));
-        QCOMPARE(channels, samples({Front, Rear, Inside}));
-        QCOMPARE(KoClipRecording::nextInFolder(channels), samples(NextRecording));
-        QVERIFY(KoClipRecording::followsOn(sample(Front), 10, sample(NextRecording.first())));
-        QVERIFY(!KoClipRecording::followsOn(sample(Front), 10,
-                                            sample(QStringLiteral("2019_0601_080000_001A.MP4"))));
-        QVERIFY(!KoClipRecording::followsOn(sample(NextRecording.first()), 10, sample(Front)));
+        const KoRecording recording = KoRecording::ofFile(sample(Rear));
+        QCOMPARE(recording.paths(), samples({Front, Rear, Inside}));
+        QCOMPARE(KoRecording::nextInFolder(recording).paths(), samples(NextRecording));
+        QVERIFY(KoTrips::followsOn(sample(Front), 10, sample(NextRecording.first())));
+        QVERIFY(!KoTrips::followsOn(sample(Front), 10, sample(QStringLiteral("2019_0601_080000_001A.MP4"))));
+        QVERIFY(!KoTrips::followsOn(sample(NextRecording.first()), 10, sample(Front)));
         QCOMPARE(
-            KoClipRecording::channelFiles(sample(QStringLiteral("20190523143025_01_b.MOV"))),
+            KoRecording::ofFile(sample(QStringLiteral("20190523143025_01_b.MOV"))).paths(),
             samples({QStringLiteral("20190523143025_00.MOV"), QStringLiteral("20190523143025_01_b.MOV")}));
     }
 

@@ -5,7 +5,7 @@
 //   clip_preview FILE [--position S] [--in S] [--out S] [--one-video] [--folder DIR] [--start]
 
 #include "app/JXPlatform.h"
-#include "library/KoClipRecording.h"
+#include "library/KoRecording.h"
 #include "widgets/KoClipExportDialog.h"
 
 #include <QApplication>
@@ -28,8 +28,9 @@ int main(int argc, char **argv)
         return 2;
     }
     KoClipExportDialog::Source source;
-    source.channels = KoClipRecording::channelFiles(args[1]);
-    source.nextChannels = KoClipRecording::nextInFolder(source.channels);
+    const KoRecording recording = KoRecording::ofFile(args[1]);
+    source.channels = recording.paths();
+    source.nextChannels = KoRecording::nextInFolder(recording).paths();
     source.position = value("--position", 0);
     source.markIn = value("--in", -1);
     source.markOut = value("--out", -1);

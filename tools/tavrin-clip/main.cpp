@@ -1,5 +1,5 @@
 #include "library/KoClipExport.h"
-#include "library/KoClipRecording.h"
+#include "library/KoRecording.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -104,12 +104,13 @@ int main(int argc, char **argv)
         request.videoSize.width() > 7680 || request.videoSize.height() > 4320)
         return fail(KoClipExport::Unreadable, QStringLiteral("--size takes WxH from 320x180 to 7680x4320"));
     const QString file = parser.positionalArguments().constFirst();
-    request.channels = KoClipRecording::channelFiles(file);
+    const KoRecording recording = KoRecording::ofFile(file);
+    request.channels = recording.paths();
     request.folder = parser.value(output);
     request.oneVideo = parser.isSet(oneVideo);
     request.mph = parser.isSet(mph);
     // Used only when the range runs into it and it follows on.
-    request.nextChannels = KoClipRecording::nextInFolder(request.channels);
+    request.nextChannels = KoRecording::nextInFolder(recording).paths();
 
     const KoClipExport::Result result = KoClipExport::run(request);
     if (result.status != KoClipExport::Ok)
