@@ -10,6 +10,7 @@
 #include "playback/KoPlaybackSpeed.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoAppSettingDialog.h"
+#include "widgets/KoClipExportDialog.h"
 #include "widgets/KoTitleBar.h"
 
 #include <QAction>
@@ -188,6 +189,13 @@ void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)
     case Action::NormalSpeed:
         m_session->setSpeed(KoPlaybackSpeed::Normal);
         break;
+    case Action::MarkIn:
+    case Action::MarkOut:
+        if (m_session->isStopped())
+            break;
+        m_clipMarks = KoClipRange::mark(m_clipMarks, action == Action::MarkIn, display(1)->precisePosition());
+        ui->horizontalSlider_progress->setMarks(m_clipMarks.in, m_clipMarks.out);
+        break;
     }
 }
 
@@ -202,6 +210,7 @@ void VelmorMainWidget::showCustomMenuSlot(void *data)
     m_contextMenu->addAction(tr("停止"), this, &VelmorMainWidget::on_pushBtn_stop_clicked);
     m_contextMenu->addAction(tr("拍照"), this, &VelmorMainWidget::on_pushBtn_capture_clicked);
     m_contextMenu->addAction(tr("全屏"), this, &VelmorMainWidget::on_pushBtn_fullscreen_clicked);
+    m_contextMenu->addAction(KoClipExportDialog::menuText(), this, [this] { exportClip(channelModel(1)); });
     m_contextMenu->exec(QCursor::pos());
     m_contextMenu->deleteLater();
     m_contextMenu = nullptr;

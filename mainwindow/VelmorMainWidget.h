@@ -1,5 +1,6 @@
 #pragma once
 
+#include "library/KoClipRange.h"
 #include "mainwindow/KoSplitLayout.h"
 #include "playback/KoPlaybackKeys.h"
 #include "playback/KoPlaybackSession.h"
@@ -84,6 +85,11 @@ public:
     JXPlayWidget *display(int index) const;
     // What a playback key does, wherever it was pressed.
     void runKeyAction(KoPlaybackKeys::Action action);
+    // The clip's in and out marks on the playing recording (negative: none).
+    const KoClipRange::Marks &clipMarks() const { return m_clipMarks; }
+    // The clip dialog for `recording` (a file of it), starting from the marks
+    // and the position when it is the playing one.
+    void exportClip(KoFileInfoModel *recording);
 
     // Layout (VelmorMainWidgetLayout.cpp).
     void setFullScreenMode(bool on);
@@ -203,6 +209,7 @@ private:
     KoMapBridge *m_mapBridge = nullptr;
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
+    KoClipRange::Marks m_clipMarks;
     // The covers shown in the displays of channels that cannot be played.
     std::array<KoCoverWidget *, 3> m_channelCovers{};
     QAction *m_settingsAction = nullptr;

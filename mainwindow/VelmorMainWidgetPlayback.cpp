@@ -121,6 +121,8 @@ void VelmorMainWidget::sessionStoppedSlot()
     }
     ui->widget_draw_gsensor->setModel(nullptr);
     m_shownSecond = -1;
+    m_clipMarks = KoClipRange::Marks();
+    ui->horizontalSlider_progress->setMarks(-1, -1);
     if (m_mapBridge)
         m_mapBridge->clearGPSLine();
     setPlayControlsEnabled(false);

@@ -11,6 +11,7 @@
 #include "library/KoPlaylist.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
+#include "widgets/KoClipExportDialog.h"
 #include "widgets/KoTrackExportDialog.h"
 
 #include <QDir>
@@ -254,5 +255,23 @@ void VelmorMainWidget::showFileListMenu(const QPoint &pos)
     menu.addAction(KoTrackExportDialog::menuText(), [this, recording] {
         KoTrackExportDialog::exportTrack(this, recording, KoTrackExportDialog::filesOf(m_playlist->files()));
     });
+    menu.addAction(KoClipExportDialog::menuText(), [this, recording] { exportClip(recording); });
     menu.exec(ui->treeView_filelist->viewport()->mapToGlobal(pos));
+}
+
+void VelmorMainWidget::exportClip(KoFileInfoModel *recording)
+{
+    if (recording == nullptr)
+        return;
+    const KoRecording own = m_playlist->recordingOf(recording);
+    KoClipExportDialog::Source source;
+    source.channels = own.paths();
+    if (m_session->recording() == own) {
+        source.position = qMax(0.0, display(1)->precisePosition());
+        source.markIn = m_clipMarks.in;
+        source.markOut = m_clipMarks.out;
+    }
+    if (KoFileInfoModel *next = m_playlist->nextRecording(own, false))
+        source.nextChannels = m_playlist->recordingOf(next).paths();
+    KoClipExportDialog::exportClip(this, source);
 }

@@ -11,12 +11,20 @@ struct Binding
 using Action = KoPlaybackKeys::Action;
 
 const Binding kBindings[] = {
-    {Qt::Key_Space, Action::PlayPause},        {Qt::Key_Left, Action::PreviousRecording},
-    {Qt::Key_Right, Action::NextRecording},    {Qt::Key_Up, Action::ZoomIn},
-    {Qt::Key_Down, Action::ZoomOut},           {Qt::Key_P, Action::SwitchLayout},
-    {Qt::Key_Escape, Action::LeaveFullScreen}, {Qt::Key_Period, Action::FrameForward},
-    {Qt::Key_Comma, Action::FrameBack},        {Qt::Key_BracketLeft, Action::Slower},
-    {Qt::Key_BracketRight, Action::Faster},    {Qt::Key_Backspace, Action::NormalSpeed},
+    {Qt::Key_Space, Action::PlayPause},
+    {Qt::Key_Left, Action::PreviousRecording},
+    {Qt::Key_Right, Action::NextRecording},
+    {Qt::Key_Up, Action::ZoomIn},
+    {Qt::Key_Down, Action::ZoomOut},
+    {Qt::Key_P, Action::SwitchLayout},
+    {Qt::Key_Escape, Action::LeaveFullScreen},
+    {Qt::Key_Period, Action::FrameForward},
+    {Qt::Key_Comma, Action::FrameBack},
+    {Qt::Key_BracketLeft, Action::Slower},
+    {Qt::Key_BracketRight, Action::Faster},
+    {Qt::Key_Backspace, Action::NormalSpeed},
+    {Qt::Key_I, Action::MarkIn},
+    {Qt::Key_O, Action::MarkOut},
 };
 
 } // namespace

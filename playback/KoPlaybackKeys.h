@@ -21,7 +21,9 @@ public:
         FrameBack,         // ,
         Slower,            // [
         Faster,            // ]
-        NormalSpeed        // Backspace
+        NormalSpeed,       // Backspace
+        MarkIn,            // I: a clip starts here
+        MarkOut            // O: a clip ends here
     };
 
     // The action of `key` pressed with `modifiers`; None for any other key

@@ -146,6 +146,10 @@ private slots:
         QVERIFY(qAbs(position(1) - before - 0.1) < 0.02);
         QCOMPARE(position(2), position(1));
         QCOMPARE(position(3), position(1));
+        // "I" marks a clip's start where the displays are, on the bar too.
+        QTest::keyClick(m_window.get(), Qt::Key_I);
+        QVERIFY(qAbs(m_window->clipMarks().in - position(1)) < 0.05);
+        QCOMPARE(ui()->horizontalSlider_progress->markIn(), m_window->clipMarks().in);
         // Speed keys: all channels, shown beside the time.
         QTest::keyClick(m_window.get(), Qt::Key_BracketRight);
         QVERIFY(ui()->label_play_time->text().endsWith("  1.5x"));
@@ -171,8 +175,9 @@ private slots:
         QVERIFY(taken.open(QIODevice::ReadOnly));
         QCOMPARE(taken.readAll(), QByteArray("keep"));
 
-        // Stop does not move on to the next recording.
+        // Stop does not move on to the next recording, and drops the marks.
         m_window->on_pushBtn_stop_clicked();
+        QCOMPARE(ui()->horizontalSlider_progress->markIn(), -1.0);
         QCOMPARE(m_window->playState(), KoPlaybackSession::State::Stopped);
         QTest::qWait(1500);
         QCOMPARE(m_window->playState(), KoPlaybackSession::State::Stopped);
