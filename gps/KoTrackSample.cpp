@@ -15,18 +15,6 @@ constexpr double Gravity = 9.80665;
 // km/h gained or lost in one second at 1 g.
 constexpr double KmhPerSecondPerG = Gravity * 3.6;
 
-bool digits(const char *text, int from, int count, int *value)
-{
-    int v = 0;
-    for (int i = from; i < from + count; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            return false;
-        v = v * 10 + (text[i] - '0');
-    }
-    *value = v;
-    return true;
-}
-
 bool known(float v)
 {
     return !std::isnan(v);
@@ -110,14 +98,26 @@ bool KoTrackSample::readCacheFile(const QString &path, bool fineGScale, QVector<
 
 QDateTime KoTrackSample::cameraTime() const
 {
-    if (strnlen(dateTime, sizeof dateTime) != 14)
+    return cameraTimeOf(QLatin1String(dateTime, int(strnlen(dateTime, sizeof dateTime))));
+}
+
+QDateTime KoTrackSample::cameraTimeOf(QLatin1String text)
+{
+    if (text.size() != 14)
         return QDateTime();
-    int y, mo, d, h, mi, s;
-    if (!digits(dateTime, 0, 4, &y) || !digits(dateTime, 4, 2, &mo) || !digits(dateTime, 6, 2, &d) ||
-        !digits(dateTime, 8, 2, &h) || !digits(dateTime, 10, 2, &mi) || !digits(dateTime, 12, 2, &s))
-        return QDateTime();
-    const QDate date(y, mo, d);
-    const QTime time(h, mi, s);
+    int v[6];
+    const int widths[6] = {4, 2, 2, 2, 2, 2};
+    for (int f = 0, at = 0; f < 6; at += widths[f++]) {
+        v[f] = 0;
+        for (int i = at; i < at + widths[f]; ++i) {
+            const char c = text.at(i).toLatin1();
+            if (c < '0' || c > '9')
+                return QDateTime();
+            v[f] = v[f] * 10 + (c - '0');
+        }
+    }
+    const QDate date(v[0], v[1], v[2]);
+    const QTime time(v[3], v[4], v[5]);
     if (!date.isValid() || !time.isValid())
         return QDateTime();
     return QDateTime(date, time, Qt::UTC);

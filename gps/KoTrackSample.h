@@ -48,6 +48,9 @@ struct KoTrackSample
     // KoFileInfoModel::cameraTimeOf (the camera stores no time zone); invalid
     // when the text is not a date and time.
     QDateTime cameraTime() const;
+    // The camera clock written "yyyyMMddHHmmss" (as track lines and file
+    // names hold it), labelled UTC; invalid for anything else.
+    static QDateTime cameraTimeOf(QLatin1String text);
 
     // The camera clock at second 0 of the track: the first sample with a
     // valid time, less its index. Invalid when no sample has one.

@@ -5,6 +5,7 @@
 #include "gps/KoByteSource.h"
 #include "gps/KoGPSModel.h"
 #include "gps/KoTrackExtractor.h"
+#include "gps/KoTrackSample.h"
 #include "library/KoDirectoryListing.h"
 #include "library/KoTrackCache.h"
 
@@ -65,19 +66,6 @@ int nameStart(const QString &path)
     return cut + 1;
 }
 
-bool readDigits(const QString &text, int from, int count, int *value)
-{
-    int v = 0;
-    for (int i = from; i < from + count; ++i) {
-        const ushort c = text.at(i).unicode();
-        if (c < '0' || c > '9')
-            return false;
-        v = v * 10 + (c - '0');
-    }
-    *value = v;
-    return true;
-}
-
 // The start time in a head such as "2019_0523_143005_" (the layout
 // "yyyy_MMdd_HHmmss_"). The camera clock has no time zone: the arithmetic is
 // done in UTC so that no local daylight-saving gap can make a valid head
@@ -87,15 +75,8 @@ QDateTime parseHead(const QString &head)
     if (head.size() != 17 || head.at(4) != QLatin1Char('_') || head.at(9) != QLatin1Char('_') ||
         head.at(16) != QLatin1Char('_'))
         return QDateTime();
-    int y, mo, d, h, mi, s;
-    if (!readDigits(head, 0, 4, &y) || !readDigits(head, 5, 2, &mo) || !readDigits(head, 7, 2, &d) ||
-        !readDigits(head, 10, 2, &h) || !readDigits(head, 12, 2, &mi) || !readDigits(head, 14, 2, &s))
-        return QDateTime();
-    const QDate date(y, mo, d);
-    const QTime time(h, mi, s);
-    if (!date.isValid() || !time.isValid())
-        return QDateTime();
-    return QDateTime(date, time, Qt::UTC);
+    const QByteArray digits = (head.left(4) + head.mid(5, 4) + head.mid(10, 6)).toLatin1();
+    return KoTrackSample::cameraTimeOf(QLatin1String(digits));
 }
 
 void putDigits(QChar *out, int value, int count)
