@@ -230,11 +230,6 @@ void VelmorMainWidget::showAppSettingSlot()
     dialog->exec();
 }
 
-void VelmorMainWidget::on_pushBtn_setting_clicked()
-{
-    showAppSettingSlot();
-}
-
 void VelmorMainWidget::onSplitMoved(int, int)
 {
     relayout();

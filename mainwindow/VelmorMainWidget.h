@@ -139,7 +139,6 @@ public slots:
     void on_pushBtn_mute_clicked();
     void on_pushBtn_fullscreen_clicked();
     void on_pushBtn_zoom_out_clicked();
-    void on_pushBtn_setting_clicked();
     void on_pushBtn_add_file_clicked();
     void on_pushBtn_add_dir_clicked();
     void on_pushBtn_clear_list_clicked();

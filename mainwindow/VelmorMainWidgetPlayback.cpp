@@ -190,13 +190,13 @@ void VelmorMainWidget::on_pushBtn_mute_clicked()
 void VelmorMainWidget::on_pushBtn_zoom_in_clicked()
 {
     for (int k = 1; k <= 3; ++k)
-        display(k)->on_pushBtn_zoomMin_clicked();
+        display(k)->zoomOut();
 }
 
 void VelmorMainWidget::on_pushBtn_zoom_out_clicked()
 {
     for (int k = 1; k <= 3; ++k)
-        display(k)->on_pushBtn_zoomAdd_clicked();
+        display(k)->zoomIn();
 }
 
 void VelmorMainWidget::on_pushBtn_capture_clicked()

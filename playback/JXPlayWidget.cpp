@@ -89,9 +89,7 @@ JXPlayWidget::JXPlayWidget(QWidget *parent)
     m_playLabel = form->label_play;
     form->widget_zoom->hide();
 
-    connect(m_playLabel, SIGNAL(sigSetVideoRange(float)), this, SLOT(slotSetVideoRange(float)));
     connect(m_playLabel, SIGNAL(sigProgressChange(float)), this, SLOT(slotSetProgress(float)));
-    connect(m_playLabel, SIGNAL(sigPlayFinish()), this, SLOT(slotPlayEnd()));
     connect(m_playLabel, SIGNAL(sigPlaybackRestart()), this, SLOT(slotPlaybackRestart()));
     connect(m_playLabel, SIGNAL(sigShotFinished(QString, bool)), this, SLOT(slotShotFinished(QString, bool)));
 }
@@ -200,7 +198,7 @@ void JXPlayWidget::showZoomStep()
     form->label_zoom->setText(QString::asprintf("%dX", m_zoomStep));
 }
 
-void JXPlayWidget::on_pushBtn_zoomAdd_clicked()
+void JXPlayWidget::zoomIn()
 {
     if (m_state != 1)
         return;
@@ -213,7 +211,7 @@ void JXPlayWidget::on_pushBtn_zoomAdd_clicked()
     form->widget_zoom->raise();
 }
 
-void JXPlayWidget::on_pushBtn_zoomMin_clicked()
+void JXPlayWidget::zoomOut()
 {
     if (m_state != 1)
         return;
@@ -267,16 +265,6 @@ void JXPlayWidget::slotSetProgress(float _progres)
     emit updateVideoProgressSignal(_progres);
 }
 
-void JXPlayWidget::slotSetVideoRange(float _range)
-{
-    emit updateVideoDurationSignal(_range);
-}
-
-void JXPlayWidget::slotPlayEnd()
-{
-    emit playEndSignal();
-}
-
 void JXPlayWidget::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::LeftButton)
@@ -296,9 +284,9 @@ void JXPlayWidget::wheelEvent(QWheelEvent *event)
     if (m_state != 1)
         return;
     if (delta > 0)
-        on_pushBtn_zoomAdd_clicked();
+        zoomIn();
     else
-        on_pushBtn_zoomMin_clicked();
+        zoomOut();
 }
 
 void JXPlayWidget::keyPressEvent(QKeyEvent *event)

@@ -11,7 +11,7 @@ class QWheelEvent;
 struct Ui_JXPlayWidget;
 
 // One video display: a black area filled by its player engine, with a zoom
-// badge in the lower right corner. Relays the engine's news to the main
+// badge in the lower right corner. Relays the engine's first frame and position to the main
 // window and turns keys, wheel and double-clicks into requests.
 class JXPlayWidget : public QWidget
 {
@@ -53,16 +53,15 @@ signals:
     void enterFullscreenSignal();
     // A playback key pressed while the display had the focus.
     void playWidgetKeyEventSignal(int key, Qt::KeyboardModifiers modifiers);
-    void updateVideoDurationSignal(float duration);
     void updateVideoProgressSignal(float progress);
-    void playEndSignal();
     void playStartSignal();
     // The preview thumbnail of the playing file was written to `path`.
     void previewSaved(const QString &path);
 
 public slots:
-    void on_pushBtn_zoomMin_clicked();
-    void on_pushBtn_zoomAdd_clicked();
+    // One zoom step out or in; only while a file shows.
+    void zoomOut();
+    void zoomIn();
 
 protected slots:
     void slotPlaybackRestart();
@@ -71,8 +70,6 @@ protected slots:
 private slots:
     void on_JXPlayWidget_customContextMenuRequested(QPoint pos);
     void slotSetProgress(float _progres);
-    void slotSetVideoRange(float _range);
-    void slotPlayEnd();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;

@@ -106,7 +106,7 @@ private slots:
         auto display = makeDisplay();
         mpv_handle *h = display->playLabel()->mpvHandle();
         wheel(display.get(), 120);
-        display->on_pushBtn_zoomAdd_clicked();
+        display->zoomIn();
         QCOMPARE(display->zoomStep(), 0);
         QVERIFY(badge(display.get())->isHidden());
         QCOMPARE(mpvDouble(h, "video-zoom"), 0.0);
@@ -151,15 +151,15 @@ private slots:
         QCOMPARE(display->playLabel()->geometry(), QRect(0, 0, 600, 400));
 
         display->startVideo();
-        display->on_pushBtn_zoomAdd_clicked();
-        display->on_pushBtn_zoomAdd_clicked();
+        display->zoomIn();
+        display->zoomIn();
         QCOMPARE(badgeText(display.get())->text(), QStringLiteral("2X"));
         display->resize(500, 300);
         QCOMPARE(display->zoomStep(), 0);
         QVERIFY(badge(display.get())->isHidden());
         // The picture keeps its zoom; the count starts again.
         QCOMPARE(mpvDouble(display->playLabel()->mpvHandle(), "video-zoom"), 1.0);
-        display->on_pushBtn_zoomAdd_clicked();
+        display->zoomIn();
         QCOMPARE(badgeText(display.get())->text(), QStringLiteral("1X"));
         QCOMPARE(badge(display.get())->geometry(), QRect(461, 265, 29, 25));
     }
@@ -207,10 +207,10 @@ private slots:
     {
         auto display = makeDisplay();
         display->show();
-        QSignalSpy duration(display.get(), &JXPlayWidget::updateVideoDurationSignal);
+        QSignalSpy duration(display->playLabel(), &PlayLabel::sigSetVideoRange);
         QSignalSpy progress(display.get(), &JXPlayWidget::updateVideoProgressSignal);
         QSignalSpy start(display.get(), &JXPlayWidget::playStartSignal);
-        QSignalSpy end(display.get(), &JXPlayWidget::playEndSignal);
+        QSignalSpy end(display->playLabel(), &PlayLabel::sigPlayFinish);
         display->setPreviewPath(QStringLiteral("/nonexistent-dir/preview.jpg"));
         display->playFile(videoPath(kInterior));
         QVERIFY(start.wait(10000));
@@ -224,7 +224,7 @@ private slots:
 
         display->playFile(videoPath(kInterior));
         QVERIFY(start.wait(10000));
-        display->on_pushBtn_zoomAdd_clicked();
+        display->zoomIn();
         end.clear();
         display->stopVideo();
         QVERIFY(end.wait(5000));

@@ -135,7 +135,7 @@ private slots:
                  0);
         Rig rig;
         QSignalSpy aligned(&rig.sync, &KoChannelSync::aligned);
-        QSignalSpy ended(rig.displays[1], &JXPlayWidget::playEndSignal);
+        QSignalSpy ended(rig.displays[1]->playLabel(), &PlayLabel::sigPlayFinish);
         rig.displays[0]->playFile(videoPath(kFront));
         rig.displays[1]->playFile(shortRear);
         rig.displays[2]->playFile(videoPath(kInterior));
