@@ -182,7 +182,19 @@ KoTrackExport::Status KoTrackExport::writeFile(const QString &target, const QByt
             *error = QStringLiteral("cannot write %1: %2").arg(target, why);
         return status;
     };
-    if (!replace && QFileInfo::exists(target))
+    const QFileInfo info(target);
+    if (info.exists() && !info.isFile()) {
+        // A device, a pipe or a terminal ("-o /dev/stdout"): written into,
+        // never replaced by a file of its name (which, for /dev/null, would
+        // take the device away from every program).
+        if (info.isDir())
+            return fail(Unwritable, QStringLiteral("it is a folder"));
+        QFile stream(target);
+        if (!stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || stream.write(data) != data.size())
+            return fail(Unwritable, stream.errorString());
+        return Ok;
+    }
+    if (!replace && info.exists())
         return fail(TargetExists, QStringLiteral("the file exists"));
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))

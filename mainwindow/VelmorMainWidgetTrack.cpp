@@ -42,7 +42,11 @@ void VelmorMainWidget::loadMap()
 void VelmorMainWidget::mapLoadFinishedSlot(bool isok)
 {
     Q_UNUSED(isok);
+    // A new page (another map type: another datum) gets the line and the
+    // marker again, also while paused.
     showTrackLine();
+    if (m_shownSecond >= 0)
+        updateProgress(m_shownSecond);
 }
 
 void VelmorMainWidget::showTrackLine()

@@ -298,6 +298,21 @@ private slots:
         QCOMPARE(toFile.exitCode, 0);
         QVERIFY(toFile.out.isEmpty());
         QCOMPARE(QFileInfo(written).size() > 500, true);
+
+        // A pipe (as /dev/stdout or /dev/null are devices) is written into,
+        // not replaced by a file of its name.
+        const QString pipe = dir.filePath(QStringLiteral("pipe"));
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {pipe}), 0);
+        QProcess reader;
+        reader.start(QStringLiteral("cat"), {pipe});
+        QVERIFY(reader.waitForStarted());
+        const Run toPipe =
+            trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"), QStringLiteral("-o"), pipe});
+        QCOMPARE(toPipe.exitCode, 0);
+        QVERIFY(reader.waitForFinished(10000));
+        QCOMPARE(reader.readAllStandardOutput(),
+                 trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4")}).out);
+        QVERIFY(!QFileInfo(pipe).isFile());
     }
 
     // -o naming the recording itself, by any path or link: exit code 2,
