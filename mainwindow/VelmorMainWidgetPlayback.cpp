@@ -16,8 +16,6 @@
 #include "playback/KoPlaybackSpeed.h"
 #include "widgets/KoCoverWidget.h"
 
-#include <QFile>
-
 // How often the displays are compared while a recording plays.
 constexpr int kSyncTickMs = 200;
 
@@ -121,8 +119,6 @@ void VelmorMainWidget::sessionStoppedSlot()
     }
     ui->widget_draw_gsensor->setModel(nullptr);
     m_shownSecond = -1;
-    m_clipMarks = KoClipRange::Marks();
-    ui->horizontalSlider_progress->setMarks(-1, -1);
     if (m_mapBridge)
         m_mapBridge->clearGPSLine();
     setPlayControlsEnabled(false);

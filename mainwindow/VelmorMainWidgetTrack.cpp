@@ -156,4 +156,6 @@ void VelmorMainWidget::resetDisplayInfo()
     // Not a user's move: no seek.
     const QSignalBlocker block(ui->horizontalSlider_progress);
     ui->horizontalSlider_progress->setValue(0);
+    m_clipMarks = KoClipRange::Marks();
+    ui->horizontalSlider_progress->setMarks(-1, -1);
 }
