@@ -2,17 +2,15 @@
 # Keys typed on the X display (under a window manager) reach the Export clip
 # dialog: a range typed into From and To, Return exports it, Escape closes the
 # dialog. The dialog runs in tools/clip_preview, as the window opens it.
-# Usage: clip_dialog_keys.sh CLIP_PREVIEW SAMPLES_DIR
+# Runs on a desktop of its own (tests/desktop/run_on_desktop.sh): windows of
+# other tests cannot take the focus away.
+# Usage: run_on_desktop.sh clip_dialog_keys.sh CLIP_PREVIEW SAMPLES_DIR
 set -u
 preview=$1
 samples=$2
 work=$(mktemp -d)
 export XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-# Another window manager on the display makes this one leave at once.
-openbox >/dev/null 2>&1 &
-wm=$!
-trap 'kill $wm 2>/dev/null; rm -rf "$work"' EXIT
-sleep 1
+trap 'rm -rf "$work"' EXIT
 "$preview" "$samples/2019_0523_143006_002B.MP4" --position 5 --folder "$work/clips" >"$work/log" 2>&1 &
 pid=$!
 fail() { echo "$1"; cat "$work/log"; kill "$pid" 2>/dev/null; exit 1; }
@@ -40,6 +38,7 @@ count=$(ls "$clip" | wc -l)
 duration=$(ffprobe -v error -show_entries format=duration -of csv=p=0 "$clip/2019_0523_143006_002B.MP4")
 [ "$duration" = 5.500000 ] || fail "channel 2 lasts $duration s, not 5.5 s"
 
+xdotool windowactivate --sync "$window" 2>/dev/null
 xdotool key Escape
 for _ in $(seq 1 100); do
   kill -0 "$pid" 2>/dev/null || break
