@@ -58,7 +58,7 @@ JXDeviceTreeView::JXDeviceTreeView(QWidget *parent)
     qRegisterMetaType<KoFileInfoModel *>("KoFileInfoModel");
     setModel(m_itemModel);
     header()->hide();
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::ClickFocus);
     m_delegate = new JXTreeItemDelegate(this, &JXDeviceTreeView::recordingAt);
     connect(m_delegate, &JXTreeItemDelegate::deleteClickedSignal, this,
             &JXDeviceTreeView::willDeleteFileSignal);

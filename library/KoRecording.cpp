@@ -8,6 +8,7 @@
 #include <QFileInfo>
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -44,6 +45,24 @@ KoRecording KoRecording::ofFile(const QString &path)
     }
     files.regroup();
     return files.recordingOf(own);
+}
+
+QStringList KoRecording::withOtherChannels(const QStringList &paths)
+{
+    QStringList all;
+    QSet<QString> seen;
+    const auto add = [&all, &seen](const QString &path) {
+        if (!seen.contains(path)) {
+            seen.insert(path);
+            all.append(path);
+        }
+    };
+    for (const QString &path : paths) {
+        add(QFileInfo(path).absoluteFilePath());
+        for (const QString &channel : ofFile(path).paths())
+            add(channel);
+    }
+    return all;
 }
 
 KoRecording KoRecording::nextInFolder(const KoRecording &recording)

@@ -54,6 +54,11 @@ public:
     // channel files found beside it on disk (a file of its own when the name
     // has no channel part).
     static KoRecording ofFile(const QString &path);
+    // `paths` (channel files chosen one by one, made absolute), each followed
+    // by the other channel files of its recording as ofFile() finds them on
+    // disk, every path once: opening the front camera's file opens every
+    // camera.
+    static QStringList withOtherChannels(const QStringList &paths);
     // The recording after `recording` among the recordings in its folder (in
     // the order the file list shows them); empty when it is the last.
     static KoRecording nextInFolder(const KoRecording &recording);

@@ -6,8 +6,11 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
+#include "mainwindow/KoPlaybackKeyRouter.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
+#include "playback/JXPlayWidget.h"
 #include "playback/KoPlaybackSpeed.h"
+#include "playback/PlayLabel.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoAppSettingDialog.h"
 #include "widgets/KoClipExportDialog.h"
@@ -19,7 +22,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFile>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
 
@@ -64,13 +66,24 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 
     connectSignals();
     connectSession();
+    // The playback keys, wherever the focus is in the window; Escape means
+    // something here only in full screen.
+    new KoPlaybackKeyRouter(this, [this](KoPlaybackKeys::Action action) {
+        if (action == KoPlaybackKeys::Action::LeaveFullScreen && !m_isFullScreen)
+            return false;
+        runKeyAction(action);
+        return true;
+    });
 
     loadMap();
     setPlayControlsEnabled(false);
     resetDisplayInfo();
     const bool keep = settings->getKeepOriginalSize();
-    for (JXPlayWidget *display : {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3})
+    for (JXPlayWidget *display : {ui->widget_display_1, ui->widget_display_2, ui->widget_display_3}) {
         display->setKeepRatio(keep);
+        // Only display 1 is heard; the others take no sound at all.
+        display->playLabel()->setSilent(display != ui->widget_display_1);
+    }
 
     QList<int> mainSizes = settings->getMainSizes();
     if (mainSizes.isEmpty())
@@ -116,6 +129,14 @@ void VelmorMainWidget::connectSignals()
             &VelmorMainWidget::posChangedSlot);
     connect(ui->splitter_main, &QSplitter::splitterMoved, this, &VelmorMainWidget::onSplitMoved);
     connect(ui->splitter_right, &QSplitter::splitterMoved, this, &VelmorMainWidget::onSplitMoved);
+    connect(ui->treeView_filelist, &QWidget::customContextMenuRequested, this,
+            &VelmorMainWidget::showFileListMenu);
+    // Display 1 is the one heard: its sound output is the player's.
+    connect(display(1)->playLabel(), &PlayLabel::sigSoundOutputChanged, this, [this](bool missing) {
+        if (missing)
+            qCInfo(lcPlayback) << "no sound output: recordings play without sound";
+        updateToolTips();
+    });
 }
 
 void VelmorMainWidget::updateToolTips()
@@ -137,13 +158,13 @@ void VelmorMainWidget::updateToolTips()
     ui->pushBtn_zoom_in->setToolTip(tr("缩小"));
     ui->pushBtn_zoom_out->setToolTip(tr("放大"));
     ui->pushBtn_pipe->setToolTip(tr("切换画面"));
-    ui->pushBtn_mute->setToolTip(tr("静音"));
-}
-
-void VelmorMainWidget::keyPressEvent(QKeyEvent *event)
-{
-    runKeyAction(KoPlaybackKeys::actionFor(event->key(), event->modifiers()));
-    event->accept();
+    // Told where sound is looked for, for as long as there is no sound output.
+    const bool soundless = display(1)->playLabel()->soundOutputMissing();
+    ui->pushBtn_mute->setToolTip(
+        soundless ? tr("No sound output: the sound device cannot be opened, recordings play without sound.")
+                  : tr("静音"));
+    ui->label_play_note->setText(tr("No sound output"));
+    ui->label_play_note->setVisible(soundless);
 }
 
 void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)

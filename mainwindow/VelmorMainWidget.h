@@ -25,11 +25,11 @@ class KoDirectoryListing;
 class KoFileInfoModel;
 class KoMapBridge;
 class KoPlaylist;
+class KoSnapshotTaker;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
-class QKeyEvent;
 class QMenu;
 class QMimeData;
 class QMouseEvent;
@@ -60,7 +60,9 @@ public:
     // Playlist (VelmorMainWidgetPlaylist.cpp).
     void addFilePath(const QString &path, KoDirectoryListing *listing = nullptr);
     void refreshFileList();
-    // The steps after the file and folder dialogs, callable with paths.
+    // The steps after the file and folder dialogs, callable with paths. A
+    // file comes with the other channel files of its recording found beside
+    // it (as a drop and openPaths do), a folder with the recordings in it.
     void addChosenFiles(const QStringList &files);
     void addChosenFolder(const QString &folder);
     // Files and folders handed over from outside (command line, a second
@@ -83,7 +85,8 @@ public:
     KoChannelSync *channelSync() const { return m_session->sync(); }
     double playbackSpeed() const { return m_session->speed(); }
     JXPlayWidget *display(int index) const;
-    // What a playback key does, wherever it was pressed.
+    // What a playback key does, wherever in the window it was pressed
+    // (KoPlaybackKeyRouter brings every one here).
     void runKeyAction(KoPlaybackKeys::Action action);
     // The clip's in and out marks on the playing recording (negative: none).
     const KoClipRange::Marks &clipMarks() const { return m_clipMarks; }
@@ -150,7 +153,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     bool nativeEvent(const QByteArray &eventType, void *message, long *result) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -206,6 +208,7 @@ private:
     bool m_sliderPressed = false;
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
+    KoSnapshotTaker *m_snapshots = nullptr;
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
     KoClipRange::Marks m_clipMarks;

@@ -1,6 +1,6 @@
 // Playback across the channels of one recording: the window's side of the
 // playback session (which plays) — the transport controls, the displays'
-// covers and layout, seeking, volume, zoom, snapshots and the playback keys.
+// covers and layout, seeking, volume, zoom and snapshots.
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
@@ -8,12 +8,13 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
-#include "mainwindow/KoPlaybackRules.h"
+#include "mainwindow/KoSnapshotTaker.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/KoChannelSync.h"
 #include "playback/KoPlayWidgetChannel.h"
 #include "playback/KoPlaybackSpeed.h"
+#include "widgets/JXAlertDialog.h"
 #include "widgets/KoCoverWidget.h"
 
 // How often the displays are compared while a recording plays.
@@ -58,15 +59,15 @@ void VelmorMainWidget::connectSession()
                     display(k)->hide();
             });
         }
-        connect(d, &JXPlayWidget::playWidgetKeyEventSignal, this,
-                [this](int key, Qt::KeyboardModifiers modifiers) {
-                    runKeyAction(KoPlaybackKeys::actionFor(key, modifiers));
-                });
         connect(d, &JXPlayWidget::previewSaved, ui->treeView_filelist->viewport(),
                 qOverload<>(&QWidget::update));
     }
-    connect(ui->treeView_filelist, &QWidget::customContextMenuRequested, this,
-            &VelmorMainWidget::showFileListMenu);
+    m_snapshots = new KoSnapshotTaker({{display(1), display(2), display(3)}}, this);
+    // Told after the press, not from inside the engine's report.
+    connect(
+        m_snapshots, &KoSnapshotTaker::failed, this,
+        [this](const QString &message) { JXAlertDialog::information(this, tr("抓拍图片"), message); },
+        Qt::QueuedConnection);
 }
 
 // A recording's files are about to open: layout, map and instruments for it.
@@ -199,17 +200,13 @@ void VelmorMainWidget::on_pushBtn_capture_clicked()
 {
     if (m_session->isStopped())
         return;
-    JXDefaultSettings *settings = JXDefaultSettings::instance();
+    // A display whose file cannot be played has nothing to take.
     QStringList names;
-    for (int k = 1; k <= m_session->displayCount(); ++k)
-        names << (channelModel(k) ? channelModel(k)->displayName() : QString());
-    int last = settings->getLastCaptureIndex();
-    const QStringList paths = KoPlaybackRules::snapshotPaths(settings->getSnapDir(), names, &last);
-    settings->setLastCaptureIndex(last);
-    for (int k = 1; k <= paths.size(); ++k) {
-        if (!paths.at(k - 1).isEmpty())
-            display(k)->capture(paths.at(k - 1));
+    for (int k = 1; k <= m_session->displayCount(); ++k) {
+        KoFileInfoModel *m = channelModel(k);
+        names << (m && !m_session->hasFailed(k) ? m->displayName() : QString());
     }
+    m_snapshots->take(JXDefaultSettings::instance()->getSnapDir(), names);
 }
 
 // The speed holds for every channel and the following recordings, until

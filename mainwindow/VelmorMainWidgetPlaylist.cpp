@@ -9,6 +9,7 @@
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
+#include "library/KoRecording.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoClipExportDialog.h"
@@ -97,7 +98,7 @@ void VelmorMainWidget::addChosenFiles(const QStringList &files)
     if (files.isEmpty())
         return;
     KoDirectoryListing listing;
-    addFiles(files, &listing);
+    addFiles(KoRecording::withOtherChannels(files), &listing);
     refreshFileList();
     playSelectFile(files.first());
     JXDefaultSettings::instance()->setVideoDir(QFileInfo(files.first()).dir().absolutePath());
@@ -148,7 +149,7 @@ void VelmorMainWidget::openPaths(const QStringList &paths)
         return;
 
     KoDirectoryListing listing;
-    addFiles(fromFolders + files, &listing);
+    addFiles(fromFolders + KoRecording::withOtherChannels(files), &listing);
     refreshFileList();
     if (files.isEmpty())
         return;
@@ -205,7 +206,7 @@ void VelmorMainWidget::dropEvent(QDropEvent *event)
     if (paths.isEmpty())
         return;
     KoDirectoryListing listing;
-    addFiles(paths, &listing);
+    addFiles(KoRecording::withOtherChannels(paths), &listing);
     refreshFileList();
     playSelectFile(paths.first());
 }

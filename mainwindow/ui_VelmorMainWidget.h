@@ -45,6 +45,8 @@ public:
     QGridLayout *gridLayout_12 = nullptr;
     KoProgressSlider *horizontalSlider_progress = nullptr;
     QLabel *label_play_time = nullptr;
+    // A short note beside the time (no sound output); hidden without one.
+    QLabel *label_play_note = nullptr;
     QWidget *widget_13 = nullptr;
     QGridLayout *gridLayout_13 = nullptr;
     QPushButton *pushBtn_open_dir = nullptr;
@@ -316,7 +318,13 @@ inline void Ui_VelmorMainWidget::setupLeft()
     label_play_time->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     // Tall enough for the 13-pixel digits; a lower label clips them.
     label_play_time->setMaximumHeight(18);
-    gridLayout_12->addWidget(label_play_time, 1, 1, 1, 1);
+    gridLayout_12->addWidget(label_play_time, 1, 2, 1, 1);
+    label_play_note = makeLabel(widget_12, "label_play_note",
+                                QStringLiteral("color: rgb(251, 176, 59);\nfont: 12px \"Tahoma\";"), QString());
+    label_play_note->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label_play_note->setMaximumHeight(18);
+    label_play_note->hide();
+    gridLayout_12->addWidget(label_play_note, 1, 1, 1, 1);
     gridLayout_file_control->addWidget(widget_12, 0, 0, 1, 1);
 
     widget_13 = panel(widget_file_control, "widget_13");
@@ -567,7 +575,9 @@ inline void Ui_VelmorMainWidget::setupRight()
 
     treeView_filelist = new JXDeviceTreeView(widget_filelist_content);
     treeView_filelist->setObjectName(QStringLiteral("treeView_filelist"));
-    treeView_filelist->setFocusPolicy(Qt::NoFocus);
+    // A click puts the focus on the list (away from the map page); the
+    // playback keys work wherever it is.
+    treeView_filelist->setFocusPolicy(Qt::ClickFocus);
     treeView_filelist->setContextMenuPolicy(Qt::CustomContextMenu);
     treeView_filelist->setFrameShape(QFrame::NoFrame);
     treeView_filelist->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

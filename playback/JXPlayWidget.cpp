@@ -86,6 +86,9 @@ JXPlayWidget::JXPlayWidget(QWidget *parent)
     , form(new Ui_JXPlayWidget)
 {
     form->setupUi(this);
+    // A click on the picture puts the focus here, as on any other part of
+    // the window.
+    setFocusPolicy(Qt::ClickFocus);
     m_playLabel = form->label_play;
     form->widget_zoom->hide();
 

@@ -21,6 +21,7 @@ namespace {
 const char *const kTimePos = "time-pos";
 const char *const kVideoZoom = "video-zoom";
 const char *const kVolume = "volume";
+const char *const kCurrentAo = "current-ao";
 // Reply id of "loadfile"; screenshots count up from 1.
 constexpr uint64_t kLoadFileReply = ~uint64_t(0);
 
@@ -95,10 +96,18 @@ PlayLabel::PlayLabel(QWidget *parent)
     // the video window then neither takes pointer events nor hides the cursor.
     mpv_set_option_string(m_mpv, "input-cursor", "no");
     mpv_set_option_string(m_mpv, "cursor-autohide", "no");
+    // Keys as well: the video window must not take the keyboard from the
+    // window around it (libmpv's default, stated because the keys rely on it).
+    mpv_set_option_string(m_mpv, "input-vo-keyboard", "no");
+    // Where no sound output opens (no sound card, a remote desktop, a busy
+    // device) the picture plays on without sound and the file ends as any
+    // other; libmpv would otherwise report the end as an error.
+    mpv_set_option_string(m_mpv, "audio-fallback-to-null", "yes");
 
     mpv_observe_property(m_mpv, 0, kTimePos, MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, 0, "track-list", MPV_FORMAT_NODE);
     mpv_observe_property(m_mpv, 0, "chapter-list", MPV_FORMAT_NODE);
+    mpv_observe_property(m_mpv, 0, kCurrentAo, MPV_FORMAT_STRING);
     // Connected before the callback is registered: libmpv calls it only once
     // until the queue is next read, so a wakeup emitted into an unconnected
     // signal would leave the label deaf for good.
@@ -245,6 +254,12 @@ void PlayLabel::on_file_Mute()
     on_file_Mute(!m_muted);
 }
 
+void PlayLabel::setSilent(bool silent)
+{
+    if (m_mpv != nullptr)
+        mpv_set_property_string(m_mpv, "aid", silent ? "no" : "auto");
+}
+
 void PlayLabel::on_file_seek(int seconds)
 {
     if (m_mpv == nullptr)
@@ -375,6 +390,35 @@ bool PlayLabel::isCurrentEntry(int64_t entry) const
     return !m_loadReplyPending && m_currentEntry > 0 && entry == m_currentEntry;
 }
 
+void PlayLabel::onSoundOutput(const char *output)
+{
+    // None while no file with sound plays: nothing new.
+    if (output == nullptr || *output == '\0')
+        return;
+    if (std::strcmp(output, "null") != 0) {
+        setSoundOutputMissing(false);
+        return;
+    }
+    // The null output stands in for one that failed, unless it was asked for.
+    char *chosen = mpv_get_property_string(m_mpv, "options/ao");
+    const bool asked = chosen != nullptr && QByteArray(chosen).split(',').contains("null");
+    mpv_free(chosen);
+    if (!asked)
+        setSoundOutputMissing(true);
+}
+
+void PlayLabel::setSoundOutputMissing(bool missing)
+{
+    if (missing == m_soundOutputMissing)
+        return;
+    m_soundOutputMissing = missing;
+    if (missing)
+        qCDebug(lcPlayback) << "no sound output could be opened; playing without sound";
+    else
+        qCDebug(lcPlayback) << "a sound output opened again";
+    emit sigSoundOutputChanged(missing);
+}
+
 void PlayLabel::dispatchMpvEvent(const mpv_event *event)
 {
     if (event->event_id != MPV_EVENT_PROPERTY_CHANGE)
@@ -407,10 +451,20 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
     case MPV_EVENT_END_FILE: {
         const auto *end = static_cast<const mpv_event_end_file *>(event->data);
         const bool current = end != nullptr && isCurrentEntry(end->playlist_entry_id);
-        m_lastEndWasError = current && end->reason == MPV_END_FILE_REASON_ERROR;
-        m_lastEndWasEof = current && end->reason == MPV_END_FILE_REASON_EOF;
+        // A sound output that cannot open is no fault of the file: its
+        // picture played to the end.
+        const bool noSound =
+            current && end->reason == MPV_END_FILE_REASON_ERROR && end->error == MPV_ERROR_AO_INIT_FAILED;
+        m_lastEndWasError = current && end->reason == MPV_END_FILE_REASON_ERROR && !noSound;
+        m_lastEndWasEof = current && (end->reason == MPV_END_FILE_REASON_EOF || noSound);
         if (m_lastEndWasError)
             qCInfo(lcPlayback) << "the file cannot be played:" << mpv_error_string(end->error);
+        if (noSound) {
+            QPointer<PlayLabel> guard(this);
+            setSoundOutputMissing(true);
+            if (!guard)
+                return;
+        }
         emit sigPlayFinish();
         break;
     }
@@ -437,6 +491,12 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
         break;
     case MPV_EVENT_PROPERTY_CHANGE: {
         const auto *prop = static_cast<const mpv_event_property *>(event->data);
+        if (prop != nullptr && prop->name != nullptr && std::strcmp(prop->name, kCurrentAo) == 0) {
+            onSoundOutput(prop->format == MPV_FORMAT_STRING && prop->data != nullptr
+                              ? *static_cast<const char *const *>(prop->data)
+                              : nullptr);
+            break;
+        }
         if (!stale && prop != nullptr && prop->name != nullptr && std::strcmp(prop->name, kTimePos) == 0 &&
             prop->format == MPV_FORMAT_DOUBLE && prop->data != nullptr)
             emit sigProgressChange(float(*static_cast<const double *>(prop->data)));

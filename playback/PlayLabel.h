@@ -31,7 +31,12 @@ public:
     // and counts as neither.
     bool lastEndWasError() const { return m_lastEndWasError; }
     // Whether it ran to its natural end (not stopped, replaced or failed).
+    // A file whose sound found no output to play on still ends so.
     bool lastEndWasEof() const { return m_lastEndWasEof; }
+    // Whether the last file with sound found no sound output to open (no
+    // sound card, a busy device, a remote desktop) and plays without sound.
+    // Not when no sound output was chosen ("ao" set to "null").
+    bool soundOutputMissing() const { return m_soundOutputMissing; }
     // The owned libmpv instance, for reading back what was really set.
     mpv_handle *mpvHandle() const { return m_mpv; }
 
@@ -59,6 +64,9 @@ signals:
     // A screenshot asked for with shotImage() is finished: written, or not
     // (ok false). Comes just before that command's sigCommandReplay.
     void sigShotFinished(QString filepath, bool ok);
+    // soundOutputMissing() changed: a file's sound found no output, or a
+    // later file's found one again.
+    void sigSoundOutputChanged(bool missing);
 
 public slots:
     void on_file_close();
@@ -72,6 +80,10 @@ public slots:
     void on_file_volume(int volume);
     void on_file_Mute(bool bMute);
     void on_file_Mute();
+    // Whether the files' sound is played at all. A silent engine decodes no
+    // sound and opens no sound output (displays that are never heard: sound
+    // outputs probed by several engines at once have crashed in SDL).
+    void setSilent(bool silent);
     void on_file_seek(int seconds);
     void get_length_string();
     void on_mpv_events();
@@ -100,6 +112,8 @@ private:
     void onLoadFileReply(const mpv_event *event);
     bool isCurrentEntry(int64_t entry) const;
     void applyZoom(float value);
+    void onSoundOutput(const char *output);
+    void setSoundOutputMissing(bool missing);
 
     bool m_keepRatio = true;
     float m_zoomValue = 0.0f;
@@ -107,6 +121,7 @@ private:
     bool m_muted = false;
     bool m_lastEndWasError = false;
     bool m_lastEndWasEof = false;
+    bool m_soundOutputMissing = false;
     // The playlist entry of the file asked for last (0 until known, -1
     // none), and of the file libmpv started last; events of any other entry
     // are old news.

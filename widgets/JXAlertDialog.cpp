@@ -37,6 +37,11 @@ int JXAlertDialog::run(QWidget *parent, const QString &title, const QString &mes
     dialog->ui->pushBtn_cancel->setVisible(withCancel);
     dialog->setTitle(title);
     dialog->setMessage(message);
+    // As tall as the wrapped message needs (a long folder name, say), in
+    // the font of the style sheet.
+    dialog->ensurePolished();
+    const int width = dialog->width();
+    dialog->resize(width, qMax(dialog->height(), dialog->heightForWidth(width)));
     return dialog->exec();
 }
 

@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>Der Schnappschuss wurde nicht im Ordner %1 gespeichert.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>Der Schnappschuss wurde nicht gespeichert: Das Laufwerk des Ordners %1 ist voll.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>Der Schnappschuss wurde nicht gespeichert: In den Ordner %1 kann nicht geschrieben werden. Wählen Sie in den Einstellungen einen anderen Ordner.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>Der Schnappschuss wurde nicht gespeichert: Der Ordner %1 existiert nicht. Wählen Sie in den Einstellungen einen anderen Ordner oder schließen Sie sein Laufwerk an.</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>Keine Tonausgabe</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>Keine Tonausgabe: Das Audiogerät lässt sich nicht öffnen, Aufnahmen laufen ohne Ton.</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>Einstellungen</translation>

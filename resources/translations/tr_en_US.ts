@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>The snapshot was not saved in the folder %1.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>The snapshot was not saved: the disk of the folder %1 is full.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>No sound output</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>No sound output: the sound device cannot be opened, recordings play without sound.</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>Settings</translation>

@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>La captura no se guardó en la carpeta %1.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>La captura no se guardó: el disco de la carpeta %1 está lleno.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>La captura no se guardó: no se puede escribir en la carpeta %1. Elija otra carpeta en la configuración.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>La captura no se guardó: la carpeta %1 no existe. Elija otra carpeta en la configuración o conecte su unidad.</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>Sin salida de sonido</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>Sin salida de sonido: no se puede abrir el dispositivo de sonido, las grabaciones se reproducen sin sonido.</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>Configuración</translation>

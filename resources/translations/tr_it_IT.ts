@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>L'istantanea non è stata salvata nella cartella %1.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>L'istantanea non è stata salvata: il disco della cartella %1 è pieno.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>L'istantanea non è stata salvata: impossibile scrivere nella cartella %1. Scegli un'altra cartella nelle impostazioni.</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>L'istantanea non è stata salvata: la cartella %1 non esiste. Scegli un'altra cartella nelle impostazioni o collega la sua unità.</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>Nessuna uscita audio</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>Nessuna uscita audio: impossibile aprire il dispositivo audio, le registrazioni vengono riprodotte senza audio.</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>Impostazioni</translation>

@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>スナップショットはフォルダー %1 に保存されませんでした。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>スナップショットは保存されませんでした：フォルダー %1 のディスクがいっぱいです。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>スナップショットは保存されませんでした：フォルダー %1 に書き込めません。設定で別のフォルダーを選んでください。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>スナップショットは保存されませんでした：フォルダー %1 が存在しません。設定で別のフォルダーを選ぶか、そのドライブを接続してください。</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>音声出力なし</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>音声出力なし：サウンドデバイスを開けないため、録画は音声なしで再生されます。</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>設定</translation>

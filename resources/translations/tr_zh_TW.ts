@@ -382,6 +382,25 @@
         </message>
     </context>
     <context>
+        <name>KoSnapshotTaker</name>
+        <message>
+            <source>The snapshot was not saved in the folder %1.</source>
+            <translation>截圖未儲存到資料夾 %1。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the disk of the folder %1 is full.</source>
+            <translation>截圖未儲存：資料夾 %1 所在的磁碟已滿。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 cannot be written to. Choose another folder in the settings.</source>
+            <translation>截圖未儲存：無法寫入資料夾 %1。請在設定中選擇其他資料夾。</translation>
+        </message>
+        <message>
+            <source>The snapshot was not saved: the folder %1 does not exist. Choose another folder in the settings or connect its drive.</source>
+            <translation>截圖未儲存：資料夾 %1 不存在。請在設定中選擇其他資料夾，或連接其所在的磁碟機。</translation>
+        </message>
+    </context>
+    <context>
         <name>KoTrackExportDialog</name>
         <message>
             <source>%1 already exists and was left unchanged.</source>
@@ -448,6 +467,14 @@
     </context>
     <context>
         <name>VelmorMainWidget</name>
+        <message>
+            <source>No sound output</source>
+            <translation>無聲音輸出</translation>
+        </message>
+        <message>
+            <source>No sound output: the sound device cannot be opened, recordings play without sound.</source>
+            <translation>無聲音輸出：無法開啟聲音裝置，錄影將無聲播放。</translation>
+        </message>
         <message>
             <source>Settings</source>
             <translation>設定</translation>

@@ -10,6 +10,7 @@
 // the pointer moves.
 
 #include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QHash>
@@ -84,6 +85,10 @@ inline QPoint centreOf(const QWidget *w)
 
 inline bool moveTo(const QPoint &global)
 {
+    // "--sync" waits for the pointer to move: to where it already is, it
+    // would wait for ever (the server's own position, not Qt's idea of it).
+    if (QCursor::pos() == global)
+        return true;
     return xdotool({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
 }
 

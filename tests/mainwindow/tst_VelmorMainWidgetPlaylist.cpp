@@ -72,23 +72,25 @@ private slots:
         QTemporaryDir dir;
         const QString a = touch(dir, "2019_0523_143005_001A.MP4");
         const QString b = touch(dir, "2019_0523_143005_001B.MP4");
+        const QString other = touch(dir, "2019_0601_080000_001A.MP4");
         VelmorMainWidget window;
+        // The rear camera's file chosen alone brings the front camera's.
         window.addChosenFiles({b});
         window.addFilePath(dir.path() + "/./2019_0523_143005_001B.MP4");
-        QCOMPARE(listedPaths(window), QStringList({b}));
+        QCOMPARE(listedPaths(window), QStringList({a, b}));
 
-        // A drop of a listed file together with a new one adds only the new one.
+        // A drop of listed files together with a new one adds only the new one.
         window.fileModels().first()->setPlaying(true);
-        QScopedPointer<QMimeData> mime(urlsOf({b, a, a}));
+        QScopedPointer<QMimeData> mime(urlsOf({b, other, a, a}));
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime.data(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &enter);
         QVERIFY(enter.isAccepted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, mime.data(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(&window, &drop);
-        QCOMPARE(listedPaths(window), QStringList({a, b}));
-        QCOMPARE(storedPaths(), QStringList({a, b}));
+        QCOMPARE(listedPaths(window), QStringList({a, b, other}));
+        QCOMPARE(storedPaths(), QStringList({a, b, other}));
         // Grouped: the front and the rear camera make one recording.
-        QCOMPARE(window.playlist().recordings().size(), 1);
+        QCOMPARE(window.playlist().recordings().size(), 2);
         QCOMPARE(window.playlist().recordingOf(window.fileModels().at(0)).channelCount(), 2);
         // The drop plays its first file, with its sibling in display 2.
         QCOMPARE(window.channelModel(1), window.fileModels().at(1));

@@ -397,6 +397,49 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(label->lastEndWasEof(), 10000);
     }
 
+    // A sound output that cannot open (here a sound device that does not
+    // exist, whatever this machine has) is no fault of a file with sound:
+    // it plays to its end, which is an end like any other, with or without
+    // libmpv's fallback. A sound output left out on purpose is no news.
+    void soundWithoutAnOutputIsNoFailureOfTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("ao");
+        QTest::addColumn<QByteArray>("fallback");
+        QTest::addColumn<bool>("missing");
+        QTest::newRow("device missing") << QByteArray("alsa") << QByteArray("yes") << true;
+        QTest::newRow("device missing, no fallback") << QByteArray("alsa") << QByteArray("no") << true;
+        QTest::newRow("none chosen") << QByteArray("null") << QByteArray("yes") << false;
+    }
+
+    void soundWithoutAnOutputIsNoFailureOfTheFile()
+    {
+        QFETCH(QByteArray, ao);
+        QFETCH(QByteArray, fallback);
+        QFETCH(bool, missing);
+        auto label = std::make_unique<PlayLabel>();
+        mpv_handle *h = label->mpvHandle();
+        mpv_set_option_string(h, "ao", ao.constData());
+        mpv_set_option_string(h, "audio-device", "alsa/tavrin-no-such-device");
+        mpv_set_option_string(h, "audio-fallback-to-null", fallback.constData());
+        label->resize(320, 180);
+        label->show();
+        QSignalSpy told(label.get(), &PlayLabel::sigSoundOutputChanged);
+        QSignalSpy restart(label.get(), &PlayLabel::sigPlaybackRestart);
+        const QString withSound = videoPath("20190523143025_00.MOV");
+        play(label.get(), withSound);
+        QVERIFY(restart.wait(10000));
+        label->on_file_seek(8);
+        QTRY_VERIFY_WITH_TIMEOUT(label->lastEndWasEof(), 15000);
+        QVERIFY(!label->lastEndWasError());
+        QCOMPARE(label->soundOutputMissing(), missing);
+        QCOMPARE(told.count(), missing ? 1 : 0);
+        // Told once: the next file with sound finds the same.
+        play(label.get(), withSound);
+        QVERIFY(restart.wait(10000));
+        QTest::qWait(300);
+        QCOMPARE(told.count(), missing ? 1 : 0);
+    }
+
     void threeEnginesRunAndGoAwayWhilePlaying()
     {
         std::vector<std::unique_ptr<PlayLabel>> labels;
