@@ -3,8 +3,8 @@
 
 Usage: bench_summary.py RESULTS_DIR
 RESULTS_DIR holds what bench/run_all.sh collected: <program>.json (Google
-Benchmark's JSON output), playback.txt (bench_playback's report) and clip.txt
-(bench_KoClipExport's report).
+Benchmark's JSON output), playback.txt (bench_playback's report), clip.txt
+(bench_KoClipExport's report) and soak.txt (bench/playback/run_soak.sh's).
 Times are medians over the repetitions, wall clock and CPU. The verdict
 compares the CPU median with the target: on this shared machine other builds
 stretch the wall clock, while the CPU time is the program's own cost. Exit
@@ -46,7 +46,28 @@ TIMED = [
     ("bench_KoMapBridge", "BM_TripScript", "map script of a 4 h trip (240 recordings)", 16),
 ]
 
+# (program, benchmark run name, what it measures): the heap a loaded track
+# holds and what is left of it once unloaded, in KiB (counters, no target).
+TRACK_MEMORY = [
+    ("bench_KoFileInfoModel", "BM_TrackMemory/0/iterations:3", "1 h track held in memory: loaded / unloaded"),
+]
+
 UNIT_MS = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}
+
+
+def counters(path, name):
+    """The counters of a run (its median aggregate, else the single run)."""
+    try:
+        data = json.loads(path.read_text())
+    except (OSError, ValueError):
+        return None
+    found = None
+    for b in data.get("benchmarks", []):
+        if re.sub(r"/repeats:\d+", "", b.get("run_name", b.get("name"))) != name or b.get("error_occurred"):
+            continue
+        if b.get("aggregate_name") == "median" or (found is None and b.get("run_type", "iteration") == "iteration"):
+            found = b
+    return found
 
 
 def medians(path):
@@ -117,6 +138,38 @@ def clip_rows(path):
     return rows
 
 
+def soak_rows(path):
+    names = [("soak", "recordings started in order, no crash"), ("soak", "RSS growth, 10th to last recording"),
+             ("soak", "open descriptors, 10th to last")]
+    try:
+        text = path.read_text()
+    except OSError:
+        return [n + ("missing", "", t, "MISSING") for n, t in zip(names, ("all", "<= 50 MB", "<= 0"))]
+    rows = []
+    started = re.search(r"^recordings started: (\d+) of (\d+), in the folder's order: (\w+)", text, re.M)
+    ended = re.search(r"^crashed: (.*?); stalled: (\w+);", text, re.M)
+    if started and ended:
+        ok = started.group(1) == started.group(2) and started.group(3) == "yes" and ended.group(1) == "no" \
+            and ended.group(2) == "no"
+        rows.append(names[0] + ("%s of %s" % (started.group(1), started.group(2)), "", "all",
+                                "ok" if ok else "MISSED"))
+    else:
+        rows.append(names[0] + ("missing", "", "all", "MISSING"))
+    growth = re.search(r"^resident memory after (\d+) against after (\d+): (-?\d+) MB", text, re.M)
+    if growth:
+        value = int(growth.group(3))
+        rows.append(names[1] + ("%d MB" % value, "", "<= 50 MB", "ok" if value <= 50 else "MISSED"))
+    else:
+        rows.append(names[1] + ("missing", "", "<= 50 MB", "MISSING"))
+    fds = re.search(r"^descriptors after \d+ against after \d+: (-?\d+)", text, re.M)
+    if fds:
+        value = int(fds.group(1))
+        rows.append(names[2] + ("%+d" % value, "", "<= 0", "ok" if value <= 0 else "MISSED"))
+    else:
+        rows.append(names[2] + ("missing", "", "<= 0", "MISSING"))
+    return rows
+
+
 def main():
     results = Path(sys.argv[1])
     rows = []
@@ -132,6 +185,12 @@ def main():
         wall, cpu = figures
         verdict = "-" if target is None else ("ok" if cpu < target else "MISSED")
         rows.append((program, what, "%.2f ms" % wall, "%.2f ms" % cpu, target_text, verdict))
+    for program, name, what in TRACK_MEMORY:
+        b = counters(results / (program + ".json"), name)
+        if b is None or "held_KiB" not in b:
+            rows.append((program, what, "missing", "", "-", "MISSING"))
+        else:
+            rows.append((program, what, "%.0f / %.0f KiB" % (b["held_KiB"], b["left_KiB"]), "", "-", "-"))
     if (results / "playback.skipped").exists():
         rows.append(("playback", "not run (--no-playback)", "", "", "", "-"))
     else:
@@ -140,6 +199,10 @@ def main():
         rows.append(("clip", "not run (--no-clip)", "", "", "", "-"))
     else:
         rows.extend(clip_rows(results / "clip.txt"))
+    if (results / "soak.skipped").exists():
+        rows.append(("soak", "not run (--no-soak)", "", "", "", "-"))
+    else:
+        rows.extend(soak_rows(results / "soak.txt"))
 
     header = ("program", "figure", "wall", "CPU", "target", "verdict")
     widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]

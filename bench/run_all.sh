@@ -3,12 +3,14 @@
 # against their targets (bench/bench_summary.py). The raw output of each
 # program stays in <build dir>/bench-results/.
 #
-# Usage: bench/run_all.sh [build dir] [--playback-seconds N] [--no-playback] [--no-clip]
+# Usage: bench/run_all.sh [build dir] [--playback-seconds N] [--no-playback] [--no-clip] [--no-soak]
 #
 # The first run makes the sample recordings (the one-hour set in seconds, the
 # 1080p set for the playback and clip benchmarks in about 3 minutes). The clip
 # benchmark encodes the 60 s of that recording twice as one video and takes
-# some minutes; --no-clip leaves it out. The playback
+# some minutes; --no-clip leaves it out. The soak plays 300 short recordings
+# in the real player (about 3 minutes, and 90 s to make them the first time);
+# --no-soak leaves it out. The playback
 # benchmark plays 2 x N seconds (default 30); it needs an X display and runs
 # on a virtual one when there is none. The exit code is 1 when a figure misses
 # its target.
@@ -18,12 +20,14 @@ build=$src/build
 seconds=30
 playback=1
 clip=1
+soak=1
 while [ $# -gt 0 ]; do
   case $1 in
     --playback-seconds) seconds=$2; shift 2 ;;
     --no-playback) playback=0; shift ;;
     --no-clip) clip=0; shift ;;
-    -h|--help) sed -n '2,14p' "$0"; exit 0 ;;
+    --no-soak) soak=0; shift ;;
+    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
     *) build=$(cd "$1" && pwd); shift ;;
   esac
 done
@@ -34,7 +38,7 @@ if ! grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" 2>/dev/null; then
   echo "Google Benchmark was not found when $build was configured (Debian: libbenchmark-dev)" >&2
   exit 2
 fi
-targets=(tavrin-make-samples bench_playback bench_KoClipExport)
+targets=(tavrin-make-samples bench_playback bench_KoClipExport TavrinPlayer)
 for b in "${gbench[@]}"; do targets+=("$(basename "$b")"); done
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -62,6 +66,13 @@ if [ $clip -eq 1 ]; then
     echo "bench_KoClipExport missed a target or failed, see $results/clip.txt"
 else
   touch "$results/clip.skipped"
+fi
+if [ $soak -eq 1 ]; then
+  echo "running the soak (300 recordings) ..."
+  "$src/bench/playback/run_soak.sh" "$build" >"$results/soak.txt" 2>&1 ||
+    echo "the soak missed a target or failed, see $results/soak.txt"
+else
+  touch "$results/soak.skipped"
 fi
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo

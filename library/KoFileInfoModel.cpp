@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -291,6 +292,25 @@ void KoFileInfoModel::loadGPS()
     }
     buildSeries();
     m_gpsLoaded = true;
+}
+
+void KoFileInfoModel::unloadTrack()
+{
+    QMutexLocker locker(&m_gpsMutex);
+    if (!m_gpsLoaded && m_gpsSamples.isEmpty())
+        return;
+    qCDebug(lcLibrary) << "unloading the track of" << m_fileName << "," << m_gpsSamples.size() << "samples";
+    // Assigning empty values (not clear()) gives the storage back.
+    const QList<KoGPSModel *> samples = std::exchange(m_gpsSamples, {});
+    qDeleteAll(samples);
+    m_mapPointsBd = QString();
+    m_mapPointsWgs = QString();
+    m_mapPointsWgs2 = QString();
+    m_gForceXs = QList<float>();
+    m_gForceYs = QList<float>();
+    m_gForceZs = QList<float>();
+    m_hasGSensor = false;
+    m_gpsLoaded = false;
 }
 
 bool KoFileInfoModel::extractTrackToCache(const QByteArray &stamp, QByteArray *track)

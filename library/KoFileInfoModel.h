@@ -48,6 +48,10 @@ public:
     // it is now (else extracts it again), then reads it. Does nothing once the
     // track is loaded.
     void loadGPS();
+    // Frees the loaded track (samples, map point lists, G-sensor series) and
+    // goes back to not loaded; the next loadGPS() reads the cache again.
+    // Whoever shows the track must let go of it first.
+    void unloadTrack();
 
     float videoDuration() const { return m_videoDuration; }
     void setVideoDuration(float seconds) { m_videoDuration = seconds; }

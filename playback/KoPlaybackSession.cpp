@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 KoPlaybackSession::KoPlaybackSession(KoPlaylist *playlist, QObject *parent)
     : QObject(parent)
     , m_playlist(playlist)
@@ -102,13 +104,20 @@ void KoPlaybackSession::close()
         if (m_models[k])
             m_models[k]->setPlaying(false);
     }
-    m_models = {};
+    const std::array<KoFileInfoModel *, 3> left = std::exchange(m_models, {});
     m_failed = {};
     m_recording = KoRecording();
     m_displayCount = 0;
     setState(State::Stopped);
+    // The track display lets go of the recording here.
     emit stopped();
     emit playingMarksChanged();
+    // A finished recording keeps no track in memory: a day of recordings
+    // played one after the other would otherwise hold every one of them.
+    for (KoFileInfoModel *m : left) {
+        if (m)
+            m->unloadTrack();
+    }
 }
 
 void KoPlaybackSession::stop()

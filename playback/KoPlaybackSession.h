@@ -78,7 +78,9 @@ signals:
     // opened.
     void recordingLoaded();
     void stateChanged(KoPlaybackSession::State state);
-    // Every display was closed.
+    // Every display was closed. The models of the recording that was played
+    // drop their tracks right after this signal (KoFileInfoModel::unloadTrack):
+    // whatever shows a track lets go of it here.
     void stopped();
     // The file of display 1 to 3 cannot be played (gone, unreadable, no
     // picture). The others play on.

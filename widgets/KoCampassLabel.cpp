@@ -1,6 +1,5 @@
 #include "widgets/KoCampassLabel.h"
 
-#include <QIcon>
 #include <QPainter>
 
 #include <cmath>
@@ -11,6 +10,7 @@ const char *const kCardImage = ":/images/images/icon_pointer.png";
 
 KoCampassLabel::KoCampassLabel(QWidget *parent)
     : QLabel(parent)
+    , m_card(QString::fromLatin1(kCardImage))
 {}
 
 void KoCampassLabel::setDirection(double direction)
@@ -30,8 +30,7 @@ void KoCampassLabel::draw(QPainter *painter, const QRect &rect) const
     painter->translate(rect.left() + halfW, rect.top() + halfH);
     painter->rotate(-m_direction);
     painter->translate(-halfW, -halfH);
-    const QPixmap card =
-        QIcon(QString::fromLatin1(kCardImage)).pixmap(rect.size(), QIcon::Normal, QIcon::Off);
+    const QPixmap card = m_card.pixmap(rect.size(), QIcon::Normal, QIcon::Off);
     painter->drawPixmap(0, 0, card);
     painter->restore();
 }

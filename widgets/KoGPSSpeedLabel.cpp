@@ -1,6 +1,5 @@
 #include "widgets/KoGPSSpeedLabel.h"
 
-#include <QIcon>
 #include <QPainter>
 
 #include <cmath>
@@ -11,6 +10,7 @@ const char *const kPointerImage = ":/images/images/icon_meter_pointer.png";
 
 KoGPSSpeedLabel::KoGPSSpeedLabel(QWidget *parent)
     : QLabel(parent)
+    , m_pointer(QString::fromLatin1(kPointerImage))
 {}
 
 void KoGPSSpeedLabel::setSpeed(float speed)
@@ -34,8 +34,7 @@ void KoGPSSpeedLabel::draw(QPainter *painter, const QRect &rect) const
     painter->rotate(m_speed);
     painter->translate(-halfW, -halfH);
     // A missing image gives a null pixmap, which draws nothing.
-    const QPixmap pointer =
-        QIcon(QString::fromLatin1(kPointerImage)).pixmap(rect.size(), QIcon::Normal, QIcon::Off);
+    const QPixmap pointer = m_pointer.pixmap(rect.size(), QIcon::Normal, QIcon::Off);
     painter->drawPixmap(0, 0, pointer);
     painter->restore();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 
 class QPainter;
@@ -26,4 +27,8 @@ protected:
 
 private:
     float m_speed = 0.0f;
+    // One icon for the widget's life: it keeps the image scaled to the
+    // widget's size (a new icon per paint would decode and scale it again
+    // and fill the pixmap cache with copies).
+    QIcon m_pointer;
 };

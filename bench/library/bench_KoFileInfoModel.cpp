@@ -2,7 +2,8 @@
 // models, with their sibling search, and grouping them) and loading the track
 // of a one-hour recording, first from the recording and then from the cache,
 // for each track layout (the "hour" sample set, made on first run into
-// build/bench-samples-hour).
+// build/bench-samples-hour); and the memory a loaded one-hour track holds,
+// before and after it is unloaded.
 //
 // Run: build/bench/library/bench_KoFileInfoModel
 // The diagnostic lines of the code under test (stdout and stderr) go to
@@ -29,6 +30,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <malloc.h>
 #include <memory>
 #include <unistd.h>
 
@@ -177,8 +179,41 @@ void BM_LoadGPS_Cached(benchmark::State &state)
     }
 }
 
+// Heap bytes in use (glibc's count, mappings of large blocks included).
+size_t heapInUse()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+// What a loaded one-hour track holds in memory (sample objects, map point
+// lists, G-sensor series) and what is left of it once the recording has
+// finished playing and its track was unloaded.
+void BM_TrackMemory(benchmark::State &state)
+{
+    const int layout = int(state.range(0));
+    state.SetLabel(kHourLayouts[layout]);
+    hourRecording(layout)->loadGPS();
+    double held = 0;
+    double left = 0;
+    for (auto _ : state) {
+        auto m = hourRecording(layout);
+        const size_t before = heapInUse();
+        m->loadGPS();
+        const size_t loaded = heapInUse();
+        checkTrack(state, *m);
+        m->unloadTrack();
+        const size_t unloaded = heapInUse();
+        held = double(loaded) - double(before);
+        left = double(unloaded) - double(before);
+    }
+    state.counters["held_KiB"] = held / 1024;
+    state.counters["left_KiB"] = left / 1024;
+}
+
 BENCHMARK(BM_LoadGPS_First)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
 BENCHMARK(BM_LoadGPS_Cached)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(9);
+BENCHMARK(BM_TrackMemory)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_AddFolder_Listing)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(9);
 BENCHMARK(BM_AddFolder_PerPathExists)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5);
 

@@ -376,6 +376,47 @@ private slots:
         }
     }
 
+    // A recording that has finished gives its track back: no sample objects,
+    // series or route stay. The next load reads the same track from the
+    // cache, in the finer G-sensor scale of direct chunks, without
+    // extracting again.
+    void unloadedTrackIsFreedAndReadAgainFromTheCache()
+    {
+        const QString name = QStringLiteral("2019_0523_143005_001A.MP4");
+        QVERIFY(fixtures::directChunksMp4(fixtures::drive(6)).write(path(name)));
+        KoFileInfoModel *m = model(name);
+        m->unloadTrack(); // nothing loaded yet: nothing to do
+        QVERIFY(!m->gpsLoaded());
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded());
+        QCOMPARE(m->children().size(), 6);
+        const QString route = m->mapPointsWgs();
+        const QString routeBd = m->mapPointsBd();
+        const QList<float> zs = m->gForceZs();
+        QVERIFY(route.count(QLatin1String("{lng:")) >= 4 && m->hasGSensor());
+        const QString cache = m->gpsCachePath();
+        const ino_t written = inode(cache);
+
+        m->unloadTrack();
+        QVERIFY(!m->gpsLoaded());
+        QVERIFY(m->gpsSamples().isEmpty());
+        QVERIFY(m->children().isEmpty());
+        QVERIFY(m->mapPointsBd().isEmpty() && m->mapPointsWgs().isEmpty() && m->mapPointsWgs2().isEmpty());
+        QVERIFY(m->gForceXs().isEmpty() && m->gForceYs().isEmpty() && m->gForceZs().isEmpty());
+        QVERIFY(!m->hasGSensor());
+
+        m->loadGPS();
+        QVERIFY(m->gpsLoaded() && m->haisiTrack());
+        QCOMPARE(inode(cache), written);
+        QCOMPARE(m->gpsSamples().size(), 6);
+        QVERIFY(m->gpsSamples().last()->fineGScale);
+        QCOMPARE(m->mapPointsWgs(), route);
+        QCOMPARE(m->mapPointsWgs2(), route);
+        QCOMPARE(m->mapPointsBd(), routeBd);
+        QCOMPARE(m->gForceZs(), zs);
+        QVERIFY(m->hasGSensor());
+    }
+
     void directChunksTrackIsMarkedHaisi()
     {
         const QString name = QStringLiteral("2019_0523_143005_001A.MP4");

@@ -3,6 +3,7 @@
 #include "SimulatedChannel.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
+#include "library/KoTrackCache.h"
 #include "playback/KoChannelSync.h"
 #include "playback/KoPlaybackSession.h"
 
@@ -147,6 +148,55 @@ private slots:
         rig.session->togglePause();
         rig.session->stepFrame(1);
         QCOMPARE(rig.session->state(), State::Stopped);
+    }
+
+    // A recording that finished (or was stopped, or stepped away from) keeps
+    // no track in memory; the one playing has its track, read from the cache.
+    // The track display hears of the stop while the track is still there.
+    void onlyThePlayingRecordingHoldsItsTrack()
+    {
+        Rig rig(kList);
+        QByteArray track;
+        for (int s = 0; s < 10; ++s)
+            track += QByteArray("A201905231430") + QByteArray::number(10 + s) +
+                     ",4808.228000,N,1134.522900,E,20.00,90.00,12,-34,256,519.000000\n";
+        for (KoFileInfoModel *m : rig.playlist.files())
+            QVERIFY(KoTrackCache::write(m->gpsCachePath(), track, KoTrackCache::sourceStamp(m->filePath())));
+        // The files holding a track (an unloaded one with anything left of
+        // it shows as such).
+        auto loaded = [&rig] {
+            QStringList names;
+            for (KoFileInfoModel *m : rig.playlist.files()) {
+                if (m->gpsLoaded())
+                    names << m->fileName();
+                else if (!m->gpsSamples().isEmpty() || !m->children().isEmpty())
+                    names << m->fileName() + QStringLiteral(" still holds samples");
+            }
+            return names;
+        };
+        bool heldAtStop = false;
+        connect(rig.session.get(), &KoPlaybackSession::stopped, this,
+                [&] { heldAtStop = rig.file("2019_0523_143005_001A.MP4")->gpsLoaded(); });
+
+        rig.session->play(rig.file("2019_0523_143005_001A.MP4"));
+        QCOMPARE(loaded(), QStringList({"2019_0523_143005_001A.MP4", "2019_0523_143005_001C.MP4",
+                                        "2019_0523_143006_002B.MP4"}));
+        QCOMPARE(rig.session->model(1)->gpsSamples().size(), 10);
+        rig.run(12000);
+        QCOMPARE(rig.playing(1), QStringLiteral("2019_0523_143015_002A.MP4"));
+        QVERIFY(heldAtStop);
+        QCOMPARE(loaded(), QStringList({"2019_0523_143015_002A.MP4", "2019_0523_143015_002C.MP4",
+                                        "2019_0523_143016_003B.MP4"}));
+
+        rig.session->step(true);
+        QCOMPARE(loaded(), QStringList({"2019_0601_080000_001A.MP4"}));
+        rig.session->stop();
+        QCOMPARE(loaded(), QStringList());
+        // Played again, it reads its track again.
+        rig.session->play(rig.file("2019_0601_080000_001A.MP4"));
+        QCOMPARE(rig.session->model(1)->gpsSamples().size(), 10);
+        for (KoFileInfoModel *m : rig.playlist.files())
+            QFile::remove(m->gpsCachePath());
     }
 
     void previousAndNextWrapAroundTheList()

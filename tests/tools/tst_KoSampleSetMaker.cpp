@@ -1,5 +1,7 @@
 #include "TestMain.h"
 
+#include "library/KoPlaylist.h"
+#include "library/KoRecording.h"
 #include "tools/samples/KoSampleSetMaker.h"
 
 #include <QProcess>
@@ -47,6 +49,58 @@ QByteArrayList lines(const QString &path)
             list.append(f.readLine());
     }
     return list;
+}
+
+// How libmpv played a file (as fast as it decodes, no output).
+struct Played
+{
+    int reason = -1; // MPV_END_FILE_REASON_*, -1 when it never ended
+    double duration = -1;
+    double position = -1;
+};
+
+Played playToEnd(const QString &path)
+{
+    Played played;
+    mpv_handle *mpv = mpv_create();
+    if (!mpv)
+        return played;
+    for (const auto &[name, value] : {std::pair{"vo", "null"},
+                                      {"ao", "null"},
+                                      {"ao-null-untimed", "yes"},
+                                      {"untimed", "yes"},
+                                      {"terminal", "no"},
+                                      {"config", "no"},
+                                      {"idle", "yes"}})
+        mpv_set_option_string(mpv, name, value);
+    if (mpv_initialize(mpv) < 0) {
+        mpv_terminate_destroy(mpv);
+        return played;
+    }
+    mpv_observe_property(mpv, 0, "time-pos", MPV_FORMAT_DOUBLE);
+    mpv_observe_property(mpv, 0, "duration", MPV_FORMAT_DOUBLE);
+    const QByteArray file = QFile::encodeName(path);
+    const char *load[] = {"loadfile", file.constData(), nullptr};
+    mpv_command(mpv, load);
+    QElapsedTimer timer;
+    timer.start();
+    while (played.reason < 0 && timer.elapsed() < 60000) {
+        mpv_event *event = mpv_wait_event(mpv, 1.0);
+        if (event->event_id == MPV_EVENT_PROPERTY_CHANGE) {
+            const auto *p = static_cast<mpv_event_property *>(event->data);
+            if (p->format == MPV_FORMAT_DOUBLE) {
+                const double v = *static_cast<double *>(p->data);
+                if (qstrcmp(p->name, "time-pos") == 0)
+                    played.position = std::max(played.position, v);
+                else
+                    played.duration = v;
+            }
+        } else if (event->event_id == MPV_EVENT_END_FILE) {
+            played.reason = static_cast<mpv_event_end_file *>(event->data)->reason;
+        }
+    }
+    mpv_terminate_destroy(mpv);
+    return played;
 }
 
 int identifiersIn(const QString &path)
@@ -169,49 +223,84 @@ private slots:
     void libmpvPlaysEveryFileToItsEnd()
     {
         for (const Entry &e : manifest(Samples)) {
-            mpv_handle *mpv = mpv_create();
-            QVERIFY(mpv);
-            for (const auto &[name, value] : {std::pair{"vo", "null"},
-                                              {"ao", "null"},
-                                              {"ao-null-untimed", "yes"},
-                                              {"untimed", "yes"},
-                                              {"terminal", "no"},
-                                              {"config", "no"},
-                                              {"idle", "yes"}})
-                QCOMPARE(mpv_set_option_string(mpv, name, value), 0);
-            QCOMPARE(mpv_initialize(mpv), 0);
-            mpv_observe_property(mpv, 0, "time-pos", MPV_FORMAT_DOUBLE);
-            mpv_observe_property(mpv, 0, "duration", MPV_FORMAT_DOUBLE);
-            const QByteArray path = QFile::encodeName(Samples + QLatin1Char('/') + e.file);
-            const char *load[] = {"loadfile", path.constData(), nullptr};
-            QCOMPARE(mpv_command(mpv, load), 0);
-
-            double position = -1, duration = -1;
-            int reason = -1;
-            QElapsedTimer timer;
-            timer.start();
-            while (reason < 0 && timer.elapsed() < 60000) {
-                mpv_event *event = mpv_wait_event(mpv, 1.0);
-                if (event->event_id == MPV_EVENT_PROPERTY_CHANGE) {
-                    const auto *p = static_cast<mpv_event_property *>(event->data);
-                    if (p->format == MPV_FORMAT_DOUBLE) {
-                        const double v = *static_cast<double *>(p->data);
-                        if (qstrcmp(p->name, "time-pos") == 0)
-                            position = std::max(position, v);
-                        else
-                            duration = v;
-                    }
-                } else if (event->event_id == MPV_EVENT_END_FILE) {
-                    reason = static_cast<mpv_event_end_file *>(event->data)->reason;
-                }
-            }
-            mpv_terminate_destroy(mpv);
-            QVERIFY2(reason == MPV_END_FILE_REASON_EOF, qPrintable(e.file));
-            QVERIFY2(qAbs(duration - m_defaults.seconds) < 0.1, qPrintable(e.file));
+            const Played p = playToEnd(Samples + QLatin1Char('/') + e.file);
+            QVERIFY2(p.reason == MPV_END_FILE_REASON_EOF, qPrintable(e.file));
+            QVERIFY2(qAbs(p.duration - m_defaults.seconds) < 0.1, qPrintable(e.file));
             QVERIFY2(
-                position >= duration - 2.0 / m_defaults.fps,
-                qPrintable(QStringLiteral("%1 stopped at %2 of %3").arg(e.file).arg(position).arg(duration)));
+                p.position >= p.duration - 2.0 / m_defaults.fps,
+                qPrintable(
+                    QStringLiteral("%1 stopped at %2 of %3").arg(e.file).arg(p.position).arg(p.duration)));
         }
+    }
+
+    // The soak set: a day of short recordings that the player groups one
+    // by one in the folder's order, every first channel playable to its end
+    // (damaged or not), the damaged rear and interior channels not.
+    void soakSetGroupsAsPlannedAndItsFirstChannelsPlay()
+    {
+        QTemporaryDir dir;
+        KoSampleSetMaker::Options options;
+        options.set = KoSampleSetMaker::Soak;
+        options.recordings = 20;
+        options.size = QSize(64, 36);
+        const KoSampleSetMaker::Options resolved = KoSampleSetMaker::resolved(options);
+        QCOMPARE(resolved.fps, 10);
+        QCOMPARE(resolved.seconds, 2);
+        KoSampleSetMaker::Options other;
+        other.set = KoSampleSetMaker::Soak;
+        QCOMPARE(KoSampleSetMaker::resolved(other).recordings, 300);
+        other.set = KoSampleSetMaker::Tests;
+        other.recordings = 20;
+        QCOMPARE(KoSampleSetMaker::resolved(other).recordings, 0);
+        KoSampleSetMaker maker(options);
+        bool kept = true;
+        QString error;
+        QVERIFY2(maker.make(dir.path(), &kept, &error), qPrintable(error));
+
+        const QList<Entry> entries = manifest(dir.path());
+        QCOMPARE(entries.size(), 36);
+        QMap<QString, int> layouts;
+        QStringList paths;
+        for (const Entry &e : entries) {
+            ++layouts[e.layout];
+            paths << dir.filePath(e.file);
+            QCOMPARE(QFile::exists(dir.filePath(e.file + ".expected.txt")), e.samples > 0);
+        }
+        QCOMPARE(layouts, (QMap<QString, int>{{"gps-index", 12},
+                                              {"direct", 12},
+                                              {"free-gps", 2},
+                                              {"none", 2},
+                                              {"ts", 2},
+                                              {"cut-short", 2},
+                                              {"scrambled", 2},
+                                              {"random", 2}}));
+
+        KoPlaylist playlist;
+        playlist.addAll(paths);
+        playlist.regroup();
+        QCOMPARE(playlist.recordings().size(), 20);
+        QString previous;
+        for (int k = 0; k < 20; ++k) {
+            const KoRecording &r = playlist.recordings().at(k);
+            QCOMPARE(r.channelCount(), k % 10 == 0 || k % 10 == 3 || k % 10 == 6 || k % 10 == 9 ? 3 : 1);
+            QVERIFY(r.firstPath() > previous);
+            previous = r.firstPath();
+            const Played first = playToEnd(r.firstPath());
+            QVERIFY2(first.reason == MPV_END_FILE_REASON_EOF, qPrintable(r.firstPath()));
+        }
+        for (const Entry &e : entries) {
+            if (e.layout == QLatin1String("cut-short") || e.layout == QLatin1String("random"))
+                QVERIFY2(playToEnd(dir.filePath(e.file)).reason == MPV_END_FILE_REASON_ERROR,
+                         qPrintable(e.file));
+        }
+        // Cut short: the movie box and the track index at the end are gone.
+        auto content = [&dir](const char *name) {
+            QFile f(dir.filePath(QLatin1String(name)));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        QVERIFY(content("2019_0524_060030_007A.MP4").contains("moov"));
+        QVERIFY(!content("2019_0524_060031_008B.MP4").contains("moov"));
+        QVERIFY(content("2019_0524_060040_009A.MP4").contains("moov"));
     }
 
     void completeSetIsKeptAndAnIncompleteOneRemade()

@@ -41,7 +41,38 @@ void say(const QString &text)
     std::fflush(stdout);
 }
 
+// Deterministic bytes for the damaged files of the soak set: the same name
+// gives the same damage on every machine.
+QByteArray noiseBytes(const QString &seedName, qint64 count)
+{
+    const QByteArray name = seedName.toUtf8();
+    quint32 state = qChecksum(name.constData(), uint(name.size())) * 2654435761u + 1u;
+    QByteArray bytes(int(count), Qt::Uninitialized);
+    for (char &b : bytes) {
+        state ^= state << 13;
+        state ^= state >> 17;
+        state ^= state << 5;
+        b = char(state >> 24);
+    }
+    return bytes;
+}
+
 } // namespace
+
+const char *KoSampleSetMaker::Recording::layoutName() const
+{
+    switch (damage) {
+    case CutShort:
+        return "cut-short";
+    case Scrambled:
+        return "scrambled";
+    case RandomBytes:
+        return "random";
+    case Intact:
+        break;
+    }
+    return kind == TransportStream ? "ts" : KoRecordingWriter::layoutName(layout);
+}
 
 KoTrackExtractor::Kind KoSampleSetMaker::Recording::extractorKind() const
 {
@@ -53,7 +84,7 @@ KoTrackExtractor::Kind KoSampleSetMaker::Recording::extractorKind() const
 
 bool KoSampleSetMaker::parseSet(const QString &name, Set *set)
 {
-    for (Set s : {Tests, Bench, Hour}) {
+    for (Set s : {Tests, Bench, Hour, Soak}) {
         if (name == setName(s)) {
             *set = s;
             return true;
@@ -69,6 +100,8 @@ QString KoSampleSetMaker::setName(Set set)
         return QStringLiteral("bench");
     case Hour:
         return QStringLiteral("hour");
+    case Soak:
+        return QStringLiteral("soak");
     case Tests:
         break;
     }
@@ -105,7 +138,21 @@ KoSampleSetMaker::Options KoSampleSetMaker::resolved(const Options &options)
         if (o.seconds <= 0)
             o.seconds = 3600;
         break;
+    case Soak:
+        // Many short, small recordings: what is measured is what each one
+        // leaves behind, not the decoding.
+        if (!o.size.isValid())
+            o.size = QSize(160, 90);
+        if (o.fps <= 0)
+            o.fps = 10;
+        if (o.seconds <= 0)
+            o.seconds = 2;
+        if (o.recordings <= 0)
+            o.recordings = 300;
+        break;
     }
+    if (o.set != Soak)
+        o.recordings = 0;
     return o;
 }
 
@@ -123,7 +170,7 @@ int KoSampleSetMaker::addDrive(const KoDrivePlace &place, const QDateTime &start
 
 void KoSampleSetMaker::addRecording(const QString &fileName, Recording::Kind kind,
                                     KoRecordingWriter::Layout layout, QChar channel, int drive,
-                                    int firstSecond)
+                                    int firstSecond, Recording::Damage damage)
 {
     Recording r;
     r.fileName = fileName;
@@ -133,6 +180,7 @@ void KoSampleSetMaker::addRecording(const QString &fileName, Recording::Kind kin
     r.drive = drive;
     r.firstSecond = firstSecond;
     r.seconds = m_options.seconds;
+    r.damage = damage;
     m_recordings.append(r);
 }
 
@@ -196,6 +244,73 @@ void KoSampleSetMaker::plan()
                      mov, 0);
         break;
     }
+    case Soak:
+        planSoak();
+        break;
+    }
+}
+
+// A day of driving in short recordings, one every `seconds` + 3 s (so that
+// the channels of neighbouring recordings are never taken for each other's),
+// one drive through them all. Ten recordings repeat: three-channel and
+// one-channel ones in every layout, without a track, and damaged ones whose
+// first channel still plays (a recording whose first channel cannot play
+// does not move on by itself).
+void KoSampleSetMaker::planSoak()
+{
+    using W = KoRecordingWriter;
+    using R = Recording;
+    const int L = m_options.seconds;
+    const int gap = L + 3;
+    const int count = m_options.recordings;
+    const QDateTime start = at(2019, 5, 24, 6, 0, 0);
+    const int drive = addDrive(KoSyntheticDrive::Munich, start, count * gap + 1);
+    const QChar A('A'), B('B'), C('C');
+
+    for (int k = 0; k < count; ++k) {
+        const QDateTime t = start.addSecs(qint64(k) * gap);
+        const int first = k * gap;
+        auto three = [&](W::Layout layout, R::Damage rear, R::Damage interior) {
+            addRecording(channelName(t, 1 + k, A, ".MP4"), R::Movie, layout, A, drive, first);
+            addRecording(channelName(t.addSecs(1), 2 + k, B, ".MP4"), R::Movie, layout, B, drive, first + 1,
+                         rear);
+            addRecording(channelName(t, 1 + k, C, ".MP4"), R::Movie, layout, C, drive, first, interior);
+        };
+        auto one = [&](const char *extension, R::Kind kind, W::Layout layout, R::Damage damage) {
+            addRecording(channelName(t, 1 + k, A, extension), kind, layout, A, drive, first, damage);
+        };
+        switch (k % 10) {
+        case 0:
+            three(W::GpsIndexBox, R::Intact, R::Intact);
+            break;
+        case 1:
+            one(".MP4", R::Movie, W::GpsIndexBox, R::Intact);
+            break;
+        case 2:
+            one(".MOV", R::Movie, W::FreeGpsChunks, R::Intact);
+            break;
+        case 3:
+            three(W::DirectChunks, R::Intact, R::Intact);
+            break;
+        case 4:
+            one(".MP4", R::Movie, W::NoTrack, R::Intact);
+            break;
+        case 5:
+            one(".TS", R::TransportStream, W::NoTrack, R::Intact);
+            break;
+        case 6:
+            three(W::GpsIndexBox, R::CutShort, R::Intact);
+            break;
+        case 7:
+            one(".MP4", R::Movie, W::DirectChunks, R::Intact);
+            break;
+        case 8:
+            one(".MP4", R::Movie, W::GpsIndexBox, R::Scrambled);
+            break;
+        default:
+            three(W::DirectChunks, R::Intact, R::RandomBytes);
+            break;
+        }
     }
 }
 
@@ -223,13 +338,15 @@ QByteArray KoSampleSetMaker::signature() const
     QFile self(QCoreApplication::applicationFilePath());
     if (self.open(QIODevice::ReadOnly))
         hash.addData(&self);
-    return QStringLiteral("tavrin-make-samples %1 set=%2 size=%3x%4 fps=%5 seconds=%6")
-        .arg(QString::fromLatin1(hash.result().toHex()), setName(m_options.set))
-        .arg(m_options.size.width())
-        .arg(m_options.size.height())
-        .arg(m_options.fps)
-        .arg(m_options.seconds)
-        .toUtf8();
+    QString text = QStringLiteral("tavrin-make-samples %1 set=%2 size=%3x%4 fps=%5 seconds=%6")
+                       .arg(QString::fromLatin1(hash.result().toHex()), setName(m_options.set))
+                       .arg(m_options.size.width())
+                       .arg(m_options.size.height())
+                       .arg(m_options.fps)
+                       .arg(m_options.seconds);
+    if (m_options.set == Soak)
+        text += QStringLiteral(" recordings=%1").arg(m_options.recordings);
+    return text.toUtf8();
 }
 
 bool KoSampleSetMaker::isComplete(const QString &outDir) const
@@ -278,8 +395,7 @@ bool KoSampleSetMaker::make(const QString &outDir, bool *kept, QString *error)
         if (!makeRecording(r, dir.absolutePath(), work.path(), error))
             return false;
         const qint64 size = QFileInfo(dir.filePath(r.fileName)).size();
-        const char *layout =
-            r.kind == Recording::TransportStream ? "ts" : KoRecordingWriter::layoutName(r.layout);
+        const char *layout = r.layoutName();
         say(QStringLiteral("%1  %2  %3 s  %4 KiB")
                 .arg(r.fileName, -28)
                 .arg(QLatin1String(layout), -9)
@@ -307,7 +423,7 @@ bool KoSampleSetMaker::make(const QString &outDir, bool *kept, QString *error)
         *error = QStringLiteral("cannot write the file list in %1").arg(outDir);
         return false;
     }
-    say(QStringLiteral("made %1 recordings (set \"%2\", %3x%4, %5 fps, %6 s) in %7 s")
+    say(QStringLiteral("made %1 files (set \"%2\", %3x%4, %5 fps, %6 s) in %7 s")
             .arg(m_recordings.size())
             .arg(setName(m_options.set))
             .arg(m_options.size.width())
@@ -333,7 +449,14 @@ bool KoSampleSetMaker::makeRecording(const Recording &r, const QString &outDir, 
     const QString path = outDir + QLatin1Char('/') + r.fileName;
     const QString part = path + QStringLiteral(".part");
     bool ok;
-    if (r.kind == Recording::TransportStream) {
+    if (r.damage == Recording::RandomBytes) {
+        // About the size of a real channel file of the set, nothing of one.
+        QSaveFile noise(part);
+        const QByteArray bytes = noiseBytes(r.fileName, 24 * 1024);
+        ok = noise.open(QIODevice::WriteOnly) && noise.write(bytes) == bytes.size() && noise.commit();
+        if (!ok)
+            *error = QStringLiteral("cannot write %1").arg(part);
+    } else if (r.kind == Recording::TransportStream) {
         const QString ts = workDir + QStringLiteral("/video.ts");
         ok = KoVideoSource::encodeTransportStream(params, ts, error) &&
              KoRecordingWriter::writeTransportStream(ts, part, samplesOf(r), error);
@@ -347,6 +470,7 @@ bool KoSampleSetMaker::makeRecording(const Recording &r, const QString &outDir, 
             writer.setSamples(samplesOf(r));
             ok = writer.write(part, error);
         }
+        ok = ok && damage(r, part, error);
     }
     QFile::remove(path);
     if (!ok || !QFile::rename(part, path)) {
@@ -368,4 +492,31 @@ bool KoSampleSetMaker::makeRecording(const Recording &r, const QString &outDir, 
         return false;
     }
     return true;
+}
+
+bool KoSampleSetMaker::damage(const Recording &r, const QString &path, QString *error)
+{
+    QFile file(path);
+    const qint64 size = file.size();
+    bool ok = true;
+    switch (r.damage) {
+    case Recording::CutShort:
+        // The movie box and the track index are written last: both go.
+        ok = file.resize(size / 2);
+        break;
+    case Recording::Scrambled: {
+        // The second quarter of the file: video frames and GPS records in the
+        // media data; the boxes at its start and end stay readable.
+        const QByteArray bytes = noiseBytes(r.fileName, size / 4);
+        ok = file.open(QIODevice::ReadWrite) && file.seek(size / 4) && file.write(bytes) == bytes.size();
+        file.close();
+        break;
+    }
+    case Recording::Intact:
+    case Recording::RandomBytes:
+        break;
+    }
+    if (!ok)
+        *error = QStringLiteral("cannot damage %1: %2").arg(path, file.errorString());
+    return ok;
 }

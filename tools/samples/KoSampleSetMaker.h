@@ -14,7 +14,10 @@
 // ("<file>.expected.txt": the lines the player's extractor must produce),
 // a list of the files ("manifest.tsv") and, written last, "samples.stamp",
 // which marks the set complete. A complete set made by the same program
-// with the same options is kept as it is.
+// with the same options is kept as it is. Sets: the files the tests use, one
+// long three-channel recording for the playback benchmarks, one-hour tracks
+// for the extraction benchmarks, and a day of short recordings (some of
+// them damaged) for the soak benchmark.
 class KoSampleSetMaker
 {
 public:
@@ -22,7 +25,8 @@ public:
     {
         Tests,
         Bench,
-        Hour
+        Hour,
+        Soak
     };
 
     struct Options
@@ -31,6 +35,8 @@ public:
         QSize size;      // invalid: the set's default
         int fps = 0;     // 0: the set's default
         int seconds = 0; // 0: the set's default
+        // Recordings of the soak set (0: 300); the other sets ignore it.
+        int recordings = 0;
         bool force = false;
     };
 
@@ -42,6 +48,14 @@ public:
             Movie,
             TransportStream
         };
+        // How a file of the soak set is spoilt after it was written.
+        enum Damage
+        {
+            Intact,
+            CutShort,   // the second half is gone (with the index at the end)
+            Scrambled,  // random bytes over a quarter of its video data
+            RandomBytes // nothing but random bytes
+        };
         QString fileName;
         Kind kind = Movie;
         KoRecordingWriter::Layout layout = KoRecordingWriter::NoTrack;
@@ -49,8 +63,14 @@ public:
         int drive = 0;       // index into drives()
         int firstSecond = 0; // of the drive
         int seconds = 0;
+        Damage damage = Intact;
 
-        bool hasTrack() const { return kind == Movie && layout != KoRecordingWriter::NoTrack; }
+        bool hasTrack() const
+        {
+            return kind == Movie && layout != KoRecordingWriter::NoTrack && damage == Intact;
+        }
+        // The manifest's layout column: the layout, or the damage.
+        const char *layoutName() const;
         // The kind argument of the player's extractor (its number goes to
         // the manifest).
         KoTrackExtractor::Kind extractorKind() const;
@@ -83,10 +103,13 @@ private:
     void plan();
     int addDrive(const KoDrivePlace &place, const QDateTime &start, int seconds);
     void addRecording(const QString &fileName, Recording::Kind kind, KoRecordingWriter::Layout layout,
-                      QChar channel, int drive, int firstSecond);
+                      QChar channel, int drive, int firstSecond,
+                      Recording::Damage damage = Recording::Intact);
+    void planSoak();
     QByteArray signature() const;
     bool isComplete(const QString &outDir) const;
     bool makeRecording(const Recording &r, const QString &outDir, const QString &workDir, QString *error);
+    static bool damage(const Recording &r, const QString &path, QString *error);
 
     Options m_options;
     std::vector<KoSyntheticDrive> m_drives;

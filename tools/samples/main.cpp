@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <cstdio>
 
-// tavrin-make-samples OUTDIR [--size WxH] [--fps N] [--seconds N] [--set tests|bench|hour] [--force]
+// tavrin-make-samples OUTDIR [--size WxH] [--fps N] [--seconds N] [--set tests|bench|hour|soak]
+//                     [--recordings N] [--force]
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -16,7 +17,9 @@ int main(int argc, char **argv)
         "Writes a folder of playable dash-camera recordings made from synthetic drives, with the expected\n"
         "track text of each recording beside it.\n"
         "Sets: tests (default; 640x360, 10 fps, 10 s), bench (three channels, 1920x1080, 30 fps, 60 s),\n"
-        "hour (one-hour tracks in the three layouts behind 160x90 video at 1 fps)."));
+        "hour (one-hour tracks in the three layouts behind 160x90 video at 1 fps),\n"
+        "soak (300 recordings of 2 s at 160x90, 10 fps: three-channel, one-channel, without a track, "
+        "damaged)."));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("OUTDIR"),
                                  QStringLiteral("Folder to write the recordings into."));
@@ -26,11 +29,15 @@ int main(int argc, char **argv)
                                  QStringLiteral("N"));
     const QCommandLineOption seconds(QStringLiteral("seconds"), QStringLiteral("Length of each recording."),
                                      QStringLiteral("N"));
-    const QCommandLineOption set(QStringLiteral("set"), QStringLiteral("Which set: tests, bench or hour."),
+    const QCommandLineOption set(QStringLiteral("set"),
+                                 QStringLiteral("Which set: tests, bench, hour or soak."),
                                  QStringLiteral("NAME"), QStringLiteral("tests"));
+    const QCommandLineOption recordings(QStringLiteral("recordings"),
+                                        QStringLiteral("Recordings of the soak set (default 300)."),
+                                        QStringLiteral("N"));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Make the set again even when a complete one is there."));
-    parser.addOptions({size, fps, seconds, set, force});
+    parser.addOptions({size, fps, seconds, set, recordings, force});
     parser.process(app);
 
     auto fail = [](const QString &message) {
@@ -42,7 +49,7 @@ int main(int argc, char **argv)
 
     KoSampleSetMaker::Options options;
     if (!KoSampleSetMaker::parseSet(parser.value(set), &options.set))
-        return fail(QStringLiteral("unknown set \"%1\" (tests, bench or hour)").arg(parser.value(set)));
+        return fail(QStringLiteral("unknown set \"%1\" (tests, bench, hour or soak)").arg(parser.value(set)));
     if (parser.isSet(size)) {
         const QRegularExpressionMatch m =
             QRegularExpression(QStringLiteral("^(\\d{2,4})x(\\d{2,4})$")).match(parser.value(size));
@@ -67,6 +74,11 @@ int main(int argc, char **argv)
         return fail(QStringLiteral("--fps wants a number from 1 to 120"));
     if (!number(seconds, 1, 4 * 3600, &options.seconds))
         return fail(QStringLiteral("--seconds wants a number from 1 to 14400"));
+    // Three-digit sequence numbers in the names.
+    if (!number(recordings, 1, 900, &options.recordings))
+        return fail(QStringLiteral("--recordings wants a number from 1 to 900"));
+    if (parser.isSet(recordings) && options.set != KoSampleSetMaker::Soak)
+        return fail(QStringLiteral("--recordings is for the soak set"));
     options.force = parser.isSet(force);
 
     const QString outDir = parser.positionalArguments().constFirst();
