@@ -6,6 +6,7 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/KoPlaybackSpeed.h"
 #include "widgets/JXAlertDialog.h"
@@ -64,6 +65,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 
     connectSignals();
     connectSession();
+    connectNavigator();
 
     loadMap();
     setPlayControlsEnabled(false);
@@ -188,6 +190,11 @@ void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)
         break;
     case Action::NormalSpeed:
         m_session->setSpeed(KoPlaybackSpeed::Normal);
+        break;
+    case Action::NextEvent:
+    case Action::PreviousEvent:
+        if (!m_session->isStopped())
+            m_navigator->stepEvent(action == Action::NextEvent, display(1)->precisePosition());
         break;
     case Action::MarkIn:
     case Action::MarkOut:

@@ -25,6 +25,7 @@ class KoDirectoryListing;
 class KoFileInfoModel;
 class KoMapBridge;
 class KoPlaylist;
+class KoTripNavigator;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -35,6 +36,7 @@ class QMimeData;
 class QMouseEvent;
 class QResizeEvent;
 class QShowEvent;
+class QTimer;
 class Ui_VelmorMainWidget;
 
 // The application's main window: three video displays over the video area,
@@ -45,7 +47,8 @@ class Ui_VelmorMainWidget;
 //   VelmorMainWidgetLayout.cpp    layout, split modes, full screen, resize borders
 //   VelmorMainWidgetPlaylist.cpp  the playlist
 //   VelmorMainWidgetPlayback.cpp  playback across the channels of a recording
-//   VelmorMainWidgetTrack.cpp     the track on the map and the instruments
+//   VelmorMainWidgetTrack.cpp     the track on the map and the instruments, the
+//                                 trip, driving events and moments (KoTripNavigator)
 class VelmorMainWidget : public KoBasicWidget
 {
     Q_OBJECT
@@ -106,6 +109,13 @@ public:
     void resetDisplayInfo();
     static QString timeText(int seconds);
     KoMapBridge *mapBridge() const { return m_mapBridge; }
+    // The trip of the playing recording, its events and moments.
+    KoTripNavigator *tripNavigator() const { return m_navigator; }
+    // The playing recording's route, or its trip's with it highlighted.
+    void showRoute();
+    // Every display to `seconds` of `file`'s recording, loading it first when
+    // another one plays; a paused player stays paused.
+    void goToMoment(KoFileInfoModel *file, double seconds);
 
     void updateToolTips();
 
@@ -184,6 +194,8 @@ private:
     void sessionStoppedSlot();
     void setPlayControlsEnabled(bool enabled);
     void seekAll(int seconds);
+    void connectNavigator();
+    void updateTripHeaders();
     void showChannelFailure(int k);
     void hideChannelFailure(int k);
     void showSpeed(double speed);
@@ -207,6 +219,9 @@ private:
     bool m_sliderPressed = false;
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
+    KoTripNavigator *m_navigator = nullptr;
+    // Gathers the list's trip header updates while caches are read.
+    QTimer *m_headerTimer = nullptr;
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
     KoClipRange::Marks m_clipMarks;

@@ -9,6 +9,7 @@
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/KoPlaybackRules.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/KoChannelSync.h"
@@ -84,9 +85,11 @@ void VelmorMainWidget::recordingLoadedSlot()
     }
     JXDefaultSettings::instance()->setKeepOriginalSize(true);
     relayout();
-    if (m_mapBridge)
-        m_mapBridge->clearGPSLine();
-    showTrackLine();
+    m_navigator->recordingLoaded();
+    showRoute();
+    ui->horizontalSlider_progress->setEvents(m_navigator->playingEvents(),
+                                             JXDefaultSettings::instance()->getSpeedUnit() ==
+                                                 KoSpeedUnit::MilesPerHour);
     ui->widget_draw_gsensor->setModel(channelModel(1));
     setPlayControlsEnabled(true);
 }
@@ -123,6 +126,8 @@ void VelmorMainWidget::sessionStoppedSlot()
     m_shownSecond = -1;
     m_clipMarks = KoClipRange::Marks();
     ui->horizontalSlider_progress->setMarks(-1, -1);
+    ui->horizontalSlider_progress->setEvents({}, false);
+    m_navigator->stopped();
     if (m_mapBridge)
         m_mapBridge->clearGPSLine();
     setPlayControlsEnabled(false);

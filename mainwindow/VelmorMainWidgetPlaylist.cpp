@@ -9,6 +9,7 @@
 #include "library/KoDirectoryListing.h"
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoClipExportDialog.h"
@@ -55,6 +56,8 @@ void VelmorMainWidget::refreshFileList()
         paths.append(file->filePath());
     JXDefaultSettings::instance()->setLastFileList(paths);
     ui->treeView_filelist->setFileList(m_playlist->files());
+    m_navigator->listChanged();
+    updateTripHeaders();
 }
 
 bool VelmorMainWidget::hasVideoSuffix(const QString &path)

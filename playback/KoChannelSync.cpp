@@ -42,6 +42,7 @@ void KoChannelSync::setChannels(const QList<KoSyncChannel *> &channels)
     m_phase = Phase::Idle;
     m_waiting.clear();
     m_pendingTarget = -1.0;
+    m_startAt = 0.0;
     for (int i = 0; i < m_channels.size(); ++i)
         m_channels[i]->setSeekDoneHandler([this, i] { onSeekDone(i); });
     resetFollowers();
@@ -62,11 +63,12 @@ void KoChannelSync::setCorrectionEnabled(bool on)
     }
 }
 
-void KoChannelSync::start()
+void KoChannelSync::start(double seconds)
 {
     if (m_channels.isEmpty())
         return;
     m_playing = true;
+    m_startAt = seconds > 0.0 ? seconds : 0.0;
     pauseAll();
     // The chosen speed carries over to the next recording.
     for (int i = 0; i < m_channels.size(); ++i) {
@@ -104,10 +106,24 @@ void KoChannelSync::alignToClock()
     seekChannels(target, false);
 }
 
+void KoChannelSync::afterLoading()
+{
+    if (m_startAt <= 0.0) {
+        alignToClock();
+        return;
+    }
+    pauseAll();
+    m_pendingTarget = m_startAt;
+    m_startAt = 0.0;
+    qCDebug(lcSync) << "start: every channel to" << m_pendingTarget;
+    seekChannels(m_pendingTarget, true);
+}
+
 void KoChannelSync::seek(double seconds)
 {
     if (m_channels.isEmpty())
         return;
+    m_startAt = 0.0;
     if (m_phase == Phase::Idle)
         m_playing = !m_channels.first()->isPaused();
     pauseAll();
@@ -172,7 +188,7 @@ void KoChannelSync::release(KoSyncChannel *channel)
         return;
     qCDebug(lcSync) << "channel" << i + 1 << "left out of the alignment";
     if (m_phase == Phase::Loading)
-        alignToClock();
+        afterLoading();
     else if (m_phase == Phase::Seeking)
         finishAlignment();
 }
@@ -234,7 +250,7 @@ void KoChannelSync::onSeekDone(int index)
     if (m_phase == Phase::Loading) {
         // Every channel shows its first frame; they may still differ by the
         // frames some played before the pause reached them.
-        alignToClock();
+        afterLoading();
         return;
     }
     finishAlignment();
@@ -303,7 +319,7 @@ void KoChannelSync::tick()
         }
         if (m_waiting.isEmpty()) {
             if (m_phase == Phase::Loading) {
-                alignToClock();
+                afterLoading();
             } else {
                 finishAlignment();
             }

@@ -49,7 +49,7 @@ double KoPlaybackSession::speed() const
     return m_sync->baseSpeed();
 }
 
-void KoPlaybackSession::play(KoFileInfoModel *chosen)
+void KoPlaybackSession::play(KoFileInfoModel *chosen, double seconds)
 {
     if (chosen == nullptr || m_channels[0] == nullptr)
         return;
@@ -87,7 +87,7 @@ void KoPlaybackSession::play(KoFileInfoModel *chosen)
         group.append(m_channels[k]);
     }
     m_sync->setChannels(group);
-    m_sync->start();
+    m_sync->start(seconds);
     emit playingMarksChanged();
 }
 

@@ -54,8 +54,9 @@ public:
     double speed() const;
 
     // Starts the recording `chosen` is a channel of, `chosen` in display 1
-    // unless all three channels are there. Whatever played stops first.
-    void play(KoFileInfoModel *chosen);
+    // unless all three channels are there, `seconds` into it (every display
+    // on the same frame there). Whatever played stops first.
+    void play(KoFileInfoModel *chosen, double seconds = 0);
     // The user's stop: nothing follows.
     void stop();
     // The play button: pause when playing, else play on.
