@@ -61,6 +61,8 @@ void KoTripNavigator::listChanged()
     m_tracks.setRecordings(entries);
     m_playing = m_session->isStopped() ? -1 : m_playlist->recordingIndex(m_session->recording());
     m_pendingStep.active = false;
+    if (m_playing < 0)
+        m_read.clear();
     updateTrip();
     emit headersChanged();
 }
@@ -68,6 +70,9 @@ void KoTripNavigator::listChanged()
 void KoTripNavigator::recordingLoaded()
 {
     m_pendingStep.active = false;
+    // The recording played before stays in the trip when it belongs to it.
+    if (m_playing >= 0 && !m_playingPath.isEmpty())
+        m_read.insert(keyOf(m_playing), {keyOf(m_playing), m_playingPath, m_playingTrack});
     const KoFileInfoModel *m = m_session->model(1);
     m_playingPath = m ? m->filePath() : QString();
     m_playingTrack =
@@ -82,11 +87,18 @@ void KoTripNavigator::recordingLoaded()
 void KoTripNavigator::stopped()
 {
     m_pendingStep.active = false;
+    // Kept for the recording that follows: the same trip, most often.
+    if (m_playing >= 0 && !m_playingPath.isEmpty())
+        m_read.insert(keyOf(m_playing), {keyOf(m_playing), m_playingPath, m_playingTrack});
     m_playing = -1;
     m_playingPath.clear();
     m_playingTrack.clear();
     m_events.clear();
-    updateTrip();
+    const bool had = !m_trip.isEmpty();
+    m_trip.clear();
+    m_playingPart = -1;
+    if (had)
+        emit tripChanged();
 }
 
 QVector<QVector<KoTrackSample>> KoTripNavigator::tripTracks() const
@@ -147,7 +159,8 @@ void KoTripNavigator::updateTrip()
         if (m_read.contains(part.key))
             kept.insert(part.key, m_read.value(part.key));
     }
-    m_read = kept;
+    if (m_playing >= 0)
+        m_read = kept;
 
     bool same = trip.size() == m_trip.size() && playingPart == m_playingPart;
     for (int i = 0; same && i < trip.size(); ++i)

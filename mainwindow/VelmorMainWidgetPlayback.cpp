@@ -18,6 +18,7 @@
 #include "widgets/KoCoverWidget.h"
 
 #include <QFile>
+#include <QTimer>
 
 // How often the displays are compared while a recording plays.
 constexpr int kSyncTickMs = 200;
@@ -128,8 +129,12 @@ void VelmorMainWidget::sessionStoppedSlot()
     ui->horizontalSlider_progress->setMarks(-1, -1);
     ui->horizontalSlider_progress->setEvents({}, false);
     m_navigator->stopped();
-    if (m_mapBridge)
-        m_mapBridge->clearGPSLine();
+    // Not when the next recording starts at once (the end of one, a step, a
+    // moment chosen): a trip it belongs to stays drawn, its view kept.
+    QTimer::singleShot(0, this, [this] {
+        if (m_mapBridge && m_session->isStopped())
+            m_mapBridge->clearGPSLine();
+    });
     setPlayControlsEnabled(false);
     resetDisplayInfo();
     relayout();

@@ -57,7 +57,8 @@ void VelmorMainWidget::connectNavigator()
 
 void VelmorMainWidget::showRoute()
 {
-    if (m_mapBridge == nullptr || m_session->isStopped())
+    // The session is still stopped while a recording loads: its model tells.
+    if (m_mapBridge == nullptr || channelModel(1) == nullptr)
         return;
     const QVector<QVector<KoTrackSample>> tracks = m_navigator->tripTracks();
     if (tracks.size() < 2) {

@@ -169,9 +169,9 @@ void KoProgressSlider::paintEvent(QPaintEvent *event)
         const QColor colour = eventColour(e.kind);
         painter.fillRect(QRectF(x - 1, 0, 2, height()), colour);
         QPainterPath flag;
-        flag.moveTo(x - 4, 0);
-        flag.lineTo(x + 4, 0);
-        flag.lineTo(x, 6);
+        flag.moveTo(x - 5, 0);
+        flag.lineTo(x + 5, 0);
+        flag.lineTo(x, 7);
         flag.closeSubpath();
         painter.fillPath(flag, colour);
     }
