@@ -109,6 +109,20 @@ void JXDeviceTreeView::setFileList(const QList<KoFileInfoModel *> &recordings)
     viewport()->update();
 }
 
+void JXDeviceTreeView::showPlaying()
+{
+    for (int row = 0; row < m_itemModel->rowCount(); ++row) {
+        const QModelIndex index = m_itemModel->index(row, 0);
+        const KoFileInfoModel *recording = recordingAt(index);
+        if (recording && recording->isPlaying()) {
+            if (!viewport()->rect().contains(visualRect(index)))
+                scrollTo(index, QAbstractItemView::EnsureVisible);
+            break;
+        }
+    }
+    viewport()->update();
+}
+
 void JXDeviceTreeView::mousePressEvent(QMouseEvent *event)
 {
     if (!indexAt(event->pos()).isValid())

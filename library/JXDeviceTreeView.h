@@ -28,6 +28,10 @@ public:
     // recording's listIndex and scrolls a playing row into view.
     void setFileList(const QList<KoFileInfoModel *> &recordings);
 
+    // The files marked playing changed (the list did not): the rows are
+    // painted again and the first playing one scrolled into view.
+    void showPlaying();
+
     // Recording shown in `index`'s row, or null.
     static KoFileInfoModel *recordingAt(const QModelIndex &index);
 

@@ -18,7 +18,6 @@
 #include "widgets/KoCoverWidget.h"
 
 #include <QFile>
-#include <QTimer>
 
 // How often the displays are compared while a recording plays.
 constexpr int kSyncTickMs = 200;
@@ -45,8 +44,8 @@ void VelmorMainWidget::connectSession()
     });
     connect(s, &KoPlaybackSession::durationKnown, this, &VelmorMainWidget::updateVideoDurationSlot);
     connect(s, &KoPlaybackSession::speedChanged, this, &VelmorMainWidget::showSpeed);
-    connect(s, &KoPlaybackSession::playingMarksChanged, this,
-            [this] { ui->treeView_filelist->setFileList(m_playlist->files()); });
+    connect(s, &KoPlaybackSession::playingMarksChanged, ui->treeView_filelist,
+            &JXDeviceTreeView::showPlaying);
 
     for (int k = 1; k <= 3; ++k) {
         JXPlayWidget *d = display(k);
@@ -114,29 +113,29 @@ void VelmorMainWidget::updateVideoDurationSlot(double duration)
 }
 
 // Every display was closed: the idle cover over the video area, the
-// instruments at rest.
+// instruments at rest. When the next recording starts at once (the end of
+// one, a step, a moment chosen), its own start sets the displays, the layout
+// and the map: the window is not taken to rest in between.
 void VelmorMainWidget::sessionStoppedSlot()
 {
-    ui->widget_display_cover->show();
-    ui->widget_display_cover->raise();
-    for (int k = 1; k <= 3; ++k) {
-        display(k)->hide();
-        hideChannelFailure(k);
-    }
     ui->widget_draw_gsensor->setModel(nullptr);
     m_shownSecond = -1;
     m_clipMarks = KoClipRange::Marks();
     ui->horizontalSlider_progress->setMarks(-1, -1);
     ui->horizontalSlider_progress->setEvents({}, false);
     m_navigator->stopped();
-    // Not when the next recording starts at once (the end of one, a step, a
-    // moment chosen): a trip it belongs to stays drawn, its view kept.
-    QTimer::singleShot(0, this, [this] {
-        if (m_mapBridge && m_session->isStopped())
-            m_mapBridge->clearGPSLine();
-    });
-    setPlayControlsEnabled(false);
     resetDisplayInfo();
+    if (m_session->isSwitching())
+        return;
+    ui->widget_display_cover->show();
+    ui->widget_display_cover->raise();
+    for (int k = 1; k <= 3; ++k) {
+        display(k)->hide();
+        hideChannelFailure(k);
+    }
+    if (m_mapBridge)
+        m_mapBridge->clearGPSLine();
+    setPlayControlsEnabled(false);
     relayout();
     if (ui->widget_display_1->fullScreenFlag())
         setFullScreenMode(false);

@@ -42,7 +42,6 @@ void KoChannelSync::setChannels(const QList<KoSyncChannel *> &channels)
     m_phase = Phase::Idle;
     m_waiting.clear();
     m_pendingTarget = -1.0;
-    m_startAt = 0.0;
     for (int i = 0; i < m_channels.size(); ++i)
         m_channels[i]->setSeekDoneHandler([this, i] { onSeekDone(i); });
     resetFollowers();
@@ -63,12 +62,11 @@ void KoChannelSync::setCorrectionEnabled(bool on)
     }
 }
 
-void KoChannelSync::start(double seconds)
+void KoChannelSync::start()
 {
     if (m_channels.isEmpty())
         return;
     m_playing = true;
-    m_startAt = seconds > 0.0 ? seconds : 0.0;
     pauseAll();
     // The chosen speed carries over to the next recording.
     for (int i = 0; i < m_channels.size(); ++i) {
@@ -106,24 +104,10 @@ void KoChannelSync::alignToClock()
     seekChannels(target, false);
 }
 
-void KoChannelSync::afterLoading()
-{
-    if (m_startAt <= 0.0) {
-        alignToClock();
-        return;
-    }
-    pauseAll();
-    m_pendingTarget = m_startAt;
-    m_startAt = 0.0;
-    qCDebug(lcSync) << "start: every channel to" << m_pendingTarget;
-    seekChannels(m_pendingTarget, true);
-}
-
 void KoChannelSync::seek(double seconds)
 {
     if (m_channels.isEmpty())
         return;
-    m_startAt = 0.0;
     if (m_phase == Phase::Idle)
         m_playing = !m_channels.first()->isPaused();
     pauseAll();
@@ -188,7 +172,7 @@ void KoChannelSync::release(KoSyncChannel *channel)
         return;
     qCDebug(lcSync) << "channel" << i + 1 << "left out of the alignment";
     if (m_phase == Phase::Loading)
-        afterLoading();
+        alignToClock();
     else if (m_phase == Phase::Seeking)
         finishAlignment();
 }
@@ -250,7 +234,7 @@ void KoChannelSync::onSeekDone(int index)
     if (m_phase == Phase::Loading) {
         // Every channel shows its first frame; they may still differ by the
         // frames some played before the pause reached them.
-        afterLoading();
+        alignToClock();
         return;
     }
     finishAlignment();
@@ -319,7 +303,7 @@ void KoChannelSync::tick()
         }
         if (m_waiting.isEmpty()) {
             if (m_phase == Phase::Loading) {
-                afterLoading();
+                alignToClock();
             } else {
                 finishAlignment();
             }

@@ -51,9 +51,8 @@ public:
     double baseSpeed() const { return m_baseSpeed; }
 
     // After every channel was told to play its file: holds each on its first
-    // frame until all have one, aligns them (at `seconds` into the files when
-    // above 0) and lets them play together.
-    void start(double seconds = 0);
+    // frame until all have one, aligns them and lets them play together.
+    void start();
     // Pauses all, seeks the followers exactly to the clock's position, waits
     // until each has landed, then plays on if it was playing.
     void align();
@@ -109,8 +108,6 @@ private:
     };
 
     void alignToClock();
-    // Every channel shows its first frame: to the start position, or in step.
-    void afterLoading();
     void onSeekDone(int index);
     void pauseAll();
     void seekChannels(double seconds, bool includeClock);
@@ -130,8 +127,6 @@ private:
     qint64 m_phaseStartMs = 0;
     // Target of the step or seek under way, so that repeated steps add up.
     double m_pendingTarget = -1.0;
-    // Where start() lands the channels once loaded (0: where they are).
-    double m_startAt = 0.0;
     bool m_playing = false;
     bool m_correction = true;
     double m_baseSpeed = 1.0;
