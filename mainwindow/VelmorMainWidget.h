@@ -220,8 +220,10 @@ private:
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
     KoTripNavigator *m_navigator = nullptr;
-    // Gathers the list's trip header updates while caches are read.
+    // Gather the list's trip header updates and the map's trip redraws while
+    // tracks are read in the background.
     QTimer *m_headerTimer = nullptr;
+    QTimer *m_routeTimer = nullptr;
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
     KoClipRange::Marks m_clipMarks;

@@ -48,7 +48,17 @@ void VelmorMainWidget::connectNavigator()
     m_headerTimer->setInterval(100);
     connect(m_headerTimer, &QTimer::timeout, this, &VelmorMainWidget::updateTripHeaders);
     connect(m_navigator, &KoTripNavigator::headersChanged, m_headerTimer, qOverload<>(&QTimer::start));
-    connect(m_navigator, &KoTripNavigator::tripChanged, this, &VelmorMainWidget::showRoute);
+    // Tracks read in the background can grow a long trip one recording at a
+    // time: the map draws what has come in at most every 150 ms. A recording
+    // that starts draws its trip at once (recordingLoadedSlot).
+    m_routeTimer = new QTimer(this);
+    m_routeTimer->setSingleShot(true);
+    m_routeTimer->setInterval(150);
+    connect(m_routeTimer, &QTimer::timeout, this, &VelmorMainWidget::showRoute);
+    connect(m_navigator, &KoTripNavigator::tripChanged, m_routeTimer, [this] {
+        if (!m_routeTimer->isActive())
+            m_routeTimer->start();
+    });
     connect(m_navigator, &KoTripNavigator::momentChosen, this, &VelmorMainWidget::goToMoment);
     connect(m_mapBridge, &KoMapBridge::routeClicked, this, [this](double lng, double lat) {
         m_navigator->routeClicked(lng, lat, m_mapBridge->pageUsesBd09());
@@ -57,6 +67,7 @@ void VelmorMainWidget::connectNavigator()
 
 void VelmorMainWidget::showRoute()
 {
+    m_routeTimer->stop();
     // The session is still stopped while a recording loads: its model tells.
     if (m_mapBridge == nullptr || channelModel(1) == nullptr)
         return;
