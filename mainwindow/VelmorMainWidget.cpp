@@ -91,6 +91,10 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 // after the window.
 VelmorMainWidget::~VelmorMainWidget()
 {
+    // Before the playlist and the session it reads go; its reading thread
+    // finishes the file under way.
+    delete m_navigator;
+    m_navigator = nullptr;
     qApp->removeEventFilter(this);
     restoreBandCursor();
 }
