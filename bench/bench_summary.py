@@ -4,7 +4,8 @@
 Usage: bench_summary.py RESULTS_DIR
 RESULTS_DIR holds what bench/run_all.sh collected: <program>.json (Google
 Benchmark's JSON output), playback.txt (bench_playback's report), clip.txt
-(bench_KoClipExport's report) and soak.txt (bench/playback/run_soak.sh's).
+(bench_KoClipExport's report), soak.txt (bench/playback/run_soak.sh's) and routeclick.txt
+(bench_KoTripNavigator's).
 Times are medians over the repetitions, wall clock and CPU. The verdict
 compares the CPU median with the target: on this shared machine other builds
 stretch the wall clock, while the CPU time is the program's own cost. Exit
@@ -170,6 +171,24 @@ def soak_rows(path):
     return rows
 
 
+def route_click_rows(path):
+    """Click on the route to every display at the moment: wall clock only (an
+    end-to-end latency across processes has no CPU figure of its own)."""
+    what = "route click to every display at the moment (20)"
+    try:
+        text = path.read_text()
+    except OSError:
+        return [("route click", what, "missing", "", "< 300 ms", "MISSING")]
+    found = re.search(r"^route click, all\s+\d+ clicks\s+median\s+([0-9.]+) ms\s+worst\s+([0-9.]+) ms", text, re.M)
+    if not found:
+        return [("route click", what, "missing", "", "< 300 ms", "MISSING")]
+    median, worst = float(found.group(1)), float(found.group(2))
+    return [("route click", what + ", median", "%.1f ms" % median, "", "< 300 ms",
+             "ok" if median < 300 else "MISSED"),
+            ("route click", what + ", worst", "%.1f ms" % worst, "", "< 300 ms",
+             "ok" if worst < 300 else "MISSED")]
+
+
 def main():
     results = Path(sys.argv[1])
     rows = []
@@ -195,6 +214,7 @@ def main():
         rows.append(("playback", "not run (--no-playback)", "", "", "", "-"))
     else:
         rows.extend(playback_rows(results / "playback.txt"))
+    rows.extend(route_click_rows(results / "routeclick.txt"))
     if (results / "clip.skipped").exists():
         rows.append(("clip", "not run (--no-clip)", "", "", "", "-"))
     else:

@@ -38,7 +38,7 @@ if ! grep -q '^benchmark_DIR:PATH=/' "$build/CMakeCache.txt" 2>/dev/null; then
   echo "Google Benchmark was not found when $build was configured (Debian: libbenchmark-dev)" >&2
   exit 2
 fi
-targets=(tavrin-make-samples bench_playback bench_KoClipExport TavrinPlayer)
+targets=(tavrin-make-samples bench_playback bench_KoClipExport TavrinPlayer bench_KoTripNavigator)
 for b in "${gbench[@]}"; do targets+=("$(basename "$b")"); done
 cmake --build "$build" -j2 --target "${targets[@]}"
 
@@ -60,6 +60,9 @@ if [ $playback -eq 1 ]; then
 else
   touch "$results/playback.skipped"
 fi
+echo "running bench_KoTripNavigator (20 clicks on the route in the window) ..."
+bash "$src/tests/desktop/run_on_desktop.sh" "$build/bench_KoTripNavigator" >"$results/routeclick.txt" 2>&1 ||
+  echo "bench_KoTripNavigator missed its target or failed, see $results/routeclick.txt"
 if [ $clip -eq 1 ]; then
   echo "running bench_KoClipExport ..."
   "$build/bench/library/bench_KoClipExport" >"$results/clip.txt" 2>&1 ||

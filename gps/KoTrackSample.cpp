@@ -70,30 +70,36 @@ bool KoTrackSample::readCacheFile(const QString &path, bool fineGScale, QVector<
         qCDebug(lcGps) << "no track cache" << path << file.errorString();
         return false;
     }
+    readTrack(&file, fineGScale, out);
+    return true;
+}
+
+void KoTrackSample::readTrack(QIODevice *device, bool fineGScale, QVector<KoTrackSample> *out)
+{
+    out->clear();
     char line[256];
     for (;;) {
-        const qint64 length = file.readLine(line, sizeof line);
+        const qint64 length = device->readLine(line, sizeof line);
         if (length <= 0)
             break;
-        if (line[length - 1] != '\n' && !file.atEnd()) {
+        if (line[length - 1] != '\n' && !device->atEnd()) {
             // Longer than any track line: its start is the sample, the rest is dropped.
             char rest[4096];
             qint64 n;
             do {
-                n = file.readLine(rest, sizeof rest);
+                n = device->readLine(rest, sizeof rest);
             } while (n > 0 && rest[n - 1] != '\n');
         }
         if (KoGPSModel::isNoteLine(line))
             continue;
         if (out->size() == kMaxTrackLines) {
-            qCWarning(lcGps) << "track cache cut at" << kMaxTrackLines << "samples:" << path;
+            qCWarning(lcGps) << "track cut at" << kMaxTrackLines << "samples";
             break;
         }
         KoGPSModel model(line);
         model.fineGScale = fineGScale;
         out->append(fromModel(model));
     }
-    return true;
 }
 
 QDateTime KoTrackSample::cameraTime() const

@@ -8,6 +8,7 @@
 #include <limits>
 
 class KoGPSModel;
+class QIODevice;
 
 // One second of a track reduced to what the driving analysis needs (event
 // detection, summaries, trips), as plain values: thousands of them are cheap
@@ -43,6 +44,8 @@ struct KoTrackSample
     // the counts are 1/4096 g (tracks from direct chunks, the "_haisi" cache
     // files). False when the file cannot be opened; `out` then stays empty.
     static bool readCacheFile(const QString &path, bool fineGScale, QVector<KoTrackSample> *out);
+    // The same from an open device (a track text held in memory).
+    static void readTrack(QIODevice *device, bool fineGScale, QVector<KoTrackSample> *out);
 
     // The camera clock of this sample, labelled UTC like
     // KoFileInfoModel::cameraTimeOf (the camera stores no time zone); invalid

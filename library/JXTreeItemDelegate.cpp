@@ -11,12 +11,50 @@ namespace {
 const QColor kSelectedColor(17, 26, 56);
 const QColor kHoverColor(255, 255, 255, 21);
 const QColor kPlayingTextColor(18, 253, 253);
+const QColor kHeaderColor(28, 52, 96);
+const QColor kHeaderTextColor(190, 215, 255);
 
 // Shared by every delegate; loaded with the first one and kept for the life
 // of the process (a pixmap must not outlive the application object's
 // destruction, so it is never destroyed).
 QPixmap *s_defaultThumbnail = nullptr;
 } // namespace
+
+bool JXTreeItemDelegate::hasHeader(const QModelIndex &index)
+{
+    return !index.data(TripHeaderRole).toString().isEmpty();
+}
+
+QRect JXTreeItemDelegate::fileRect(const QRect &item, const QModelIndex &index)
+{
+    return hasHeader(index) ? item.adjusted(0, HeaderHeight, 0, 0) : item;
+}
+
+QRect JXTreeItemDelegate::headerRect(const QRect &item)
+{
+    return QRect(item.left(), item.top(), item.width(), HeaderHeight);
+}
+
+QStringList JXTreeItemDelegate::headerLines(const QString &header, const QFontMetrics &metrics, int width)
+{
+    const QString separator = QStringLiteral(" · ");
+    const QStringList parts = header.split(separator);
+    QStringList lines;
+    QString line;
+    for (const QString &part : parts) {
+        const QString longer = line.isEmpty() ? part : line + separator + part;
+        if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width || lines.size() == 1) {
+            line = longer;
+            continue;
+        }
+        lines.append(line);
+        line = part;
+    }
+    lines.append(line);
+    for (QString &l : lines)
+        l = metrics.elidedText(l, Qt::ElideRight, width);
+    return lines;
+}
 
 QRect JXTreeItemDelegate::thumbnailRect(const QRect &row)
 {
@@ -70,10 +108,23 @@ void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 {
     QStyledItemDelegate::paint(painter, option, index);
     KoFileInfoModel *recording = recordingAt(index);
-    const QRect &r = option.rect;
+    const QRect r = fileRect(option.rect, index);
     const int viewWidth = view->width();
 
     painter->save();
+    const QString header = index.data(TripHeaderRole).toString();
+    if (!header.isEmpty()) {
+        const QRect band(0, option.rect.top(), viewWidth, HeaderHeight);
+        painter->fillRect(band, kHeaderColor);
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(12);
+        font.setBold(true);
+        painter->setFont(font);
+        painter->setPen(kHeaderTextColor);
+        const QRect text = band.adjusted(12, 2, -8, -2);
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                          headerLines(header, QFontMetrics(font), text.width()).join(QLatin1Char('\n')));
+    }
     const QRect rowArea(0, r.top(), r.right() + 1, r.height());
     if (option.state & QStyle::State_Selected)
         painter->fillRect(rowArea, kSelectedColor);
@@ -117,9 +168,9 @@ void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     painter->restore();
 }
 
-QSize JXTreeItemDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const
+QSize JXTreeItemDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const
 {
-    return QSize(view->width(), RowHeight);
+    return QSize(view->width(), RowHeight + (hasHeader(index) ? HeaderHeight : 0));
 }
 
 QWidget *JXTreeItemDelegate::createEditor(QWidget *, const QStyleOptionViewItem &, const QModelIndex &) const
@@ -145,7 +196,7 @@ bool JXTreeItemDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
     if (type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick ||
         type == QEvent::MouseButtonPress)
         pressedIndex = QPersistentModelIndex();
-    if (!deleteButtonRect(option.rect, view->width()).contains(lastMousePos))
+    if (!deleteButtonRect(fileRect(option.rect, index), view->width()).contains(lastMousePos))
         return false;
     if (type == QEvent::MouseButtonPress) {
         pressState = 1;

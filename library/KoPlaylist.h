@@ -56,9 +56,10 @@ public:
     KoFileInfoModel *previousRecording(const KoRecording &current) const;
     // True when the list holds nothing but `current` (nothing to step to).
     bool holdsOnly(const KoRecording &current) const;
+    // Index of `current` in recordings(), -1 when it is not listed.
+    int recordingIndex(const KoRecording &current) const;
 
 private:
-    int recordingIndex(const KoRecording &current) const;
     // The recording's file listed first, or last.
     KoFileInfoModel *listedEnd(const KoRecording &recording, bool last) const;
 

@@ -1,11 +1,13 @@
 #include "library/KoTrips.h"
 
+#include "gps/KoChinaLocation.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
 
 #include <QCoreApplication>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -102,25 +104,25 @@ QString KoTrips::Trip::describe(bool mph) const
     return parts.join(QStringLiteral(" · "));
 }
 
-KoTrips::Moment KoTrips::nearestMoment(const QVector<QList<KoGPSModel *>> &tracks, double lat, double lng,
-                                       Datum datum)
+namespace {
+
+// Nearest by a flat projection around the click (exact enough to rank points
+// of one route), then the great-circle distance of the winner. `positionOf`
+// gives sample i of track r, false when it has no usable position.
+template <typename PositionOf>
+KoTrips::Moment nearest(int trackCount, const std::function<int(int)> &sizeOf, double lat, double lng,
+                        PositionOf positionOf)
 {
-    Moment best;
+    KoTrips::Moment best;
     if (!std::isfinite(lat) || !std::isfinite(lng))
         return best;
-    // Nearest by a flat projection around the click (exact enough to rank
-    // points of one route), then the great-circle distance of the winner.
     const double xScale = std::cos(lat * DegreesToRadians);
     double bestSquared = std::numeric_limits<double>::infinity();
-    for (int r = 0; r < tracks.size(); ++r) {
-        const QList<KoGPSModel *> &track = tracks.at(r);
-        for (int i = 0; i < track.size(); ++i) {
-            const KoGPSModel *s = track.at(i);
-            if (!s || s->status != 'A')
-                continue;
-            const double sLat = datum == Wgs84 ? s->wgsLatitude : s->latitude;
-            const double sLng = datum == Wgs84 ? s->wgsLongitude : s->longitude;
-            if (!std::isfinite(sLat) || !std::isfinite(sLng))
+    for (int r = 0; r < trackCount; ++r) {
+        const int n = sizeOf(r);
+        for (int i = 0; i < n; ++i) {
+            double sLat, sLng;
+            if (!positionOf(r, i, &sLat, &sLng) || !std::isfinite(sLat) || !std::isfinite(sLng))
                 continue;
             const double dx = std::remainder(sLng - lng, 360.0) * xScale;
             const double dy = sLat - lat;
@@ -134,4 +136,38 @@ KoTrips::Moment KoTrips::nearestMoment(const QVector<QList<KoGPSModel *>> &track
         }
     }
     return best;
+}
+
+} // namespace
+
+KoTrips::Moment KoTrips::nearestMoment(const QVector<QList<KoGPSModel *>> &tracks, double lat, double lng,
+                                       Datum datum)
+{
+    return nearest(
+        tracks.size(), [&tracks](int r) { return tracks.at(r).size(); }, lat, lng,
+        [&tracks, datum](int r, int i, double *sLat, double *sLng) {
+            const KoGPSModel *s = tracks.at(r).at(i);
+            if (!s || s->status != 'A')
+                return false;
+            *sLat = datum == Wgs84 ? s->wgsLatitude : s->latitude;
+            *sLng = datum == Wgs84 ? s->wgsLongitude : s->longitude;
+            return true;
+        });
+}
+
+KoTrips::Moment KoTrips::nearestMoment(const QVector<QVector<KoTrackSample>> &tracks, double lat, double lng,
+                                       Datum datum)
+{
+    return nearest(
+        tracks.size(), [&tracks](int r) { return tracks.at(r).size(); }, lat, lng,
+        [&tracks, datum](int r, int i, double *sLat, double *sLng) {
+            const KoTrackSample &s = tracks.at(r).at(i);
+            if (!s.fix || !std::isfinite(s.latitude) || !std::isfinite(s.longitude))
+                return false;
+            *sLat = s.latitude;
+            *sLng = s.longitude;
+            if (datum == MapDatum)
+                convert_wgs84_to_bd09(s.longitude, s.latitude, sLng, sLat);
+            return true;
+        });
 }

@@ -88,4 +88,8 @@ public:
     // nearest one; the earliest of equally near ones.
     static Moment nearestMoment(const QVector<QList<KoGPSModel *>> &tracks, double lat, double lng,
                                 Datum datum = Wgs84);
+    // The same over light tracks (KoTrackSample, WGS-84): for MapDatum each
+    // position is converted as KoGPSModel converts it for the map.
+    static Moment nearestMoment(const QVector<QVector<KoTrackSample>> &tracks, double lat, double lng,
+                                Datum datum = Wgs84);
 };

@@ -1,6 +1,7 @@
 #include "mainwindow/KoMapBridge.h"
 
 #include "app/KoLogging.h"
+#include "gps/KoChinaLocation.h"
 #include "mainwindow/KoMapPage.h"
 #include "mainwindow/KoMapReceiver.h"
 #include "mainwindow/KoMapView.h"
@@ -198,6 +199,20 @@ QString KoMapBridge::tripScript(const QVector<KoRoutePart> &parts, int highlight
     }
     script += QStringLiteral("], %1, %2, %3)").arg(highlighted).arg(kTripColor, kTrackColor);
     return script;
+}
+
+KoRoutePart KoMapBridge::routeOf(const QVector<KoTrackSample> &track)
+{
+    KoRoutePart part;
+    part.reserve(track.size());
+    for (const KoTrackSample &s : track) {
+        if (!s.fix || !isPosition(s.longitude, s.latitude))
+            continue;
+        KoRoutePoint p{s.longitude, s.latitude, 0, 0};
+        convert_wgs84_to_bd09(p.wgsLng, p.wgsLat, &p.bdLng, &p.bdLat);
+        part.append(p);
+    }
+    return part;
 }
 
 void KoMapBridge::load(const QString &pagePath)

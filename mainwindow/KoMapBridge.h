@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/JXDefaultSettings.h"
+#include "gps/KoTrackSample.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -57,10 +58,15 @@ public:
     // The page call that draws a trip, in one datum. Points that are not
     // finite positions are left out.
     static QString tripScript(const QVector<KoRoutePart> &parts, int highlighted, bool bd09);
+    // The route of a light track: its samples with a fix and a position, in
+    // both datums (BD-09 converted as KoGPSModel converts it).
+    static KoRoutePart routeOf(const QVector<KoTrackSample> &track);
 
     // Loads the page file into the view; calls wait until it has loaded.
     void load(const QString &pagePath);
     bool isPageReady() const { return m_pageReady; }
+    // Whether the page loaded last shows BD-09 (the datum of routeClicked).
+    bool pageUsesBd09() const { return m_pageBd09; }
 
     // One recording's line, its start and end, and the marker at its start.
     void initGPSLine(const QString &pointList);

@@ -7,6 +7,7 @@
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
 #include "mainwindow/KoPlaybackKeyRouter.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/KoPlaybackSpeed.h"
@@ -74,6 +75,7 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
         runKeyAction(action);
         return true;
     });
+    connectNavigator();
 
     loadMap();
     setPlayControlsEnabled(false);
@@ -102,6 +104,10 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
 // after the window.
 VelmorMainWidget::~VelmorMainWidget()
 {
+    // Before the playlist and the session it reads go; its reading thread
+    // finishes the file under way.
+    delete m_navigator;
+    m_navigator = nullptr;
     qApp->removeEventFilter(this);
     restoreBandCursor();
 }
@@ -209,6 +215,11 @@ void VelmorMainWidget::runKeyAction(KoPlaybackKeys::Action action)
         break;
     case Action::NormalSpeed:
         m_session->setSpeed(KoPlaybackSpeed::Normal);
+        break;
+    case Action::NextEvent:
+    case Action::PreviousEvent:
+        if (!m_session->isStopped())
+            m_navigator->stepEvent(action == Action::NextEvent, display(1)->precisePosition());
         break;
     case Action::MarkIn:
     case Action::MarkOut:

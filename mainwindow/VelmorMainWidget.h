@@ -26,6 +26,7 @@ class KoFileInfoModel;
 class KoMapBridge;
 class KoPlaylist;
 class KoSnapshotTaker;
+class KoTripNavigator;
 class QAction;
 class QCloseEvent;
 class QDragEnterEvent;
@@ -35,6 +36,7 @@ class QMimeData;
 class QMouseEvent;
 class QResizeEvent;
 class QShowEvent;
+class QTimer;
 class Ui_VelmorMainWidget;
 
 // The application's main window: three video displays over the video area,
@@ -45,7 +47,8 @@ class Ui_VelmorMainWidget;
 //   VelmorMainWidgetLayout.cpp    layout, split modes, full screen, resize borders
 //   VelmorMainWidgetPlaylist.cpp  the playlist
 //   VelmorMainWidgetPlayback.cpp  playback across the channels of a recording
-//   VelmorMainWidgetTrack.cpp     the track on the map and the instruments
+//   VelmorMainWidgetTrack.cpp     the track on the map and the instruments, the
+//                                 trip, driving events and moments (KoTripNavigator)
 class VelmorMainWidget : public KoBasicWidget
 {
     Q_OBJECT
@@ -109,6 +112,13 @@ public:
     void resetDisplayInfo();
     static QString timeText(int seconds);
     KoMapBridge *mapBridge() const { return m_mapBridge; }
+    // The trip of the playing recording, its events and moments.
+    KoTripNavigator *tripNavigator() const { return m_navigator; }
+    // The playing recording's route, or its trip's with it highlighted.
+    void showRoute();
+    // Every display to `seconds` of `file`'s recording, loading it first when
+    // another one plays; a paused player stays paused.
+    void goToMoment(KoFileInfoModel *file, double seconds);
 
     void updateToolTips();
 
@@ -185,6 +195,8 @@ private:
     void sessionStoppedSlot();
     void setPlayControlsEnabled(bool enabled);
     void seekAll(int seconds);
+    void connectNavigator();
+    void updateTripHeaders();
     void showChannelFailure(int k);
     void hideChannelFailure(int k);
     void showSpeed(double speed);
@@ -209,6 +221,11 @@ private:
     QMenu *m_contextMenu = nullptr;
     KoMapBridge *m_mapBridge = nullptr;
     KoSnapshotTaker *m_snapshots = nullptr;
+    KoTripNavigator *m_navigator = nullptr;
+    // Gather the list's trip header updates and the map's trip redraws while
+    // tracks are read in the background.
+    QTimer *m_headerTimer = nullptr;
+    QTimer *m_routeTimer = nullptr;
     // The second the slider, time and instruments show (-1: none yet).
     int m_shownSecond = -1;
     KoClipRange::Marks m_clipMarks;

@@ -8,7 +8,9 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
+#include "mainwindow/KoPlaybackRules.h"
 #include "mainwindow/KoSnapshotTaker.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/JXPlayWidget.h"
 #include "playback/KoChannelSync.h"
@@ -42,8 +44,8 @@ void VelmorMainWidget::connectSession()
     });
     connect(s, &KoPlaybackSession::durationKnown, this, &VelmorMainWidget::updateVideoDurationSlot);
     connect(s, &KoPlaybackSession::speedChanged, this, &VelmorMainWidget::showSpeed);
-    connect(s, &KoPlaybackSession::playingMarksChanged, this,
-            [this] { ui->treeView_filelist->setFileList(m_playlist->files()); });
+    connect(s, &KoPlaybackSession::playingMarksChanged, ui->treeView_filelist,
+            &JXDeviceTreeView::showPlaying);
 
     for (int k = 1; k <= 3; ++k) {
         JXPlayWidget *d = display(k);
@@ -83,9 +85,11 @@ void VelmorMainWidget::recordingLoadedSlot()
     }
     JXDefaultSettings::instance()->setKeepOriginalSize(true);
     relayout();
-    if (m_mapBridge)
-        m_mapBridge->clearGPSLine();
-    showTrackLine();
+    m_navigator->recordingLoaded();
+    showRoute();
+    ui->horizontalSlider_progress->setEvents(m_navigator->playingEvents(),
+                                             JXDefaultSettings::instance()->getSpeedUnit() ==
+                                                 KoSpeedUnit::MilesPerHour);
     ui->widget_draw_gsensor->setModel(channelModel(1));
     setPlayControlsEnabled(true);
 }
@@ -109,21 +113,27 @@ void VelmorMainWidget::updateVideoDurationSlot(double duration)
 }
 
 // Every display was closed: the idle cover over the video area, the
-// instruments at rest.
+// instruments at rest. When the next recording starts at once (the end of
+// one, a step, a moment chosen), its own start sets the displays, the layout
+// and the map: the window is not taken to rest in between.
 void VelmorMainWidget::sessionStoppedSlot()
 {
+    ui->widget_draw_gsensor->setModel(nullptr);
+    m_shownSecond = -1;
+    ui->horizontalSlider_progress->setEvents({}, false);
+    m_navigator->stopped();
+    resetDisplayInfo();
+    if (m_session->isSwitching())
+        return;
     ui->widget_display_cover->show();
     ui->widget_display_cover->raise();
     for (int k = 1; k <= 3; ++k) {
         display(k)->hide();
         hideChannelFailure(k);
     }
-    ui->widget_draw_gsensor->setModel(nullptr);
-    m_shownSecond = -1;
     if (m_mapBridge)
         m_mapBridge->clearGPSLine();
     setPlayControlsEnabled(false);
-    resetDisplayInfo();
     relayout();
     if (ui->widget_display_1->fullScreenFlag())
         setFullScreenMode(false);

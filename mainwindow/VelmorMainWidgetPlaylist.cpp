@@ -10,6 +10,7 @@
 #include "library/KoFileInfoModel.h"
 #include "library/KoPlaylist.h"
 #include "library/KoRecording.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "widgets/JXAlertDialog.h"
 #include "widgets/KoClipExportDialog.h"
@@ -56,6 +57,8 @@ void VelmorMainWidget::refreshFileList()
         paths.append(file->filePath());
     JXDefaultSettings::instance()->setLastFileList(paths);
     ui->treeView_filelist->setFileList(m_playlist->files());
+    m_navigator->listChanged();
+    updateTripHeaders();
 }
 
 bool VelmorMainWidget::hasVideoSuffix(const QString &path)

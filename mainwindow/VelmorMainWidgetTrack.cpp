@@ -1,12 +1,15 @@
 // The recording's track on the map and on the instruments, in step with the
-// first display's position.
+// first display's position; its trip, driving events and the moments the
+// map and the event keys lead to (KoTripNavigator).
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
 #include "app/KoLogging.h"
 #include "gps/KoGPSModel.h"
 #include "library/KoFileInfoModel.h"
+#include "library/KoPlaylist.h"
 #include "mainwindow/KoMapBridge.h"
+#include "mainwindow/KoTripNavigator.h"
 #include "mainwindow/ui_VelmorMainWidget.h"
 #include "playback/KoPlaybackSpeed.h"
 #include "widgets/KoCampassLabel.h"
@@ -15,7 +18,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <cmath>
 
@@ -28,7 +33,101 @@ QString unitText()
                : QStringLiteral("KM/H");
 }
 
+bool inMiles()
+{
+    return JXDefaultSettings::instance()->getSpeedUnit() == KoSpeedUnit::MilesPerHour;
+}
+
 } // namespace
+
+void VelmorMainWidget::connectNavigator()
+{
+    m_navigator = new KoTripNavigator(m_playlist.get(), m_session.get(), this);
+    m_headerTimer = new QTimer(this);
+    m_headerTimer->setSingleShot(true);
+    m_headerTimer->setInterval(100);
+    connect(m_headerTimer, &QTimer::timeout, this, &VelmorMainWidget::updateTripHeaders);
+    connect(m_navigator, &KoTripNavigator::headersChanged, m_headerTimer, qOverload<>(&QTimer::start));
+    // Tracks read in the background can grow a long trip one recording at a
+    // time: the map draws what has come in at most every 150 ms. A recording
+    // that starts draws its trip at once (recordingLoadedSlot).
+    m_routeTimer = new QTimer(this);
+    m_routeTimer->setSingleShot(true);
+    m_routeTimer->setInterval(150);
+    connect(m_routeTimer, &QTimer::timeout, this, &VelmorMainWidget::showRoute);
+    connect(m_navigator, &KoTripNavigator::tripChanged, m_routeTimer, [this] {
+        if (!m_routeTimer->isActive())
+            m_routeTimer->start();
+    });
+    connect(m_navigator, &KoTripNavigator::momentChosen, this, &VelmorMainWidget::goToMoment);
+    connect(m_mapBridge, &KoMapBridge::routeClicked, this, [this](double lng, double lat) {
+        m_navigator->routeClicked(lng, lat, m_mapBridge->pageUsesBd09());
+    });
+}
+
+void VelmorMainWidget::showRoute()
+{
+    m_routeTimer->stop();
+    // The session is still stopped while a recording loads: its model tells.
+    if (m_mapBridge == nullptr || channelModel(1) == nullptr)
+        return;
+    const QVector<QVector<KoTrackSample>> tracks = m_navigator->tripTracks();
+    if (tracks.size() < 2) {
+        showTrackLine();
+        return;
+    }
+    QVector<KoRoutePart> parts;
+    parts.reserve(tracks.size());
+    for (const QVector<KoTrackSample> &track : tracks) {
+        KoRoutePart part = KoMapBridge::routeOf(track);
+        // The second between two recordings is driven too: each part starts
+        // where the one before ended.
+        if (!parts.isEmpty() && !parts.last().isEmpty() && !part.isEmpty())
+            part.prepend(parts.last().last());
+        parts.append(part);
+    }
+    m_mapBridge->initTripLine(parts, m_navigator->playingPart());
+    // A new drawing puts the marker at the part's start: back to the position.
+    updateProgress(ui->horizontalSlider_progress->value());
+}
+
+void VelmorMainWidget::goToMoment(KoFileInfoModel *file, double seconds)
+{
+    if (file == nullptr)
+        return;
+    if (file == channelModel(1)) {
+        seekAll(int(seconds));
+        return;
+    }
+    const bool paused = playState() == KoPlaybackSession::State::Paused;
+    m_session->play(file, seconds);
+    if (paused)
+        m_session->pause();
+}
+
+void VelmorMainWidget::updateTripHeaders()
+{
+    const QList<KoFileInfoModel *> &files = m_playlist->files();
+    QHash<const KoFileInfoModel *, int> rowOf;
+    rowOf.reserve(files.size());
+    for (int row = 0; row < files.size(); ++row)
+        rowOf.insert(files.at(row), row);
+    QVector<JXDeviceTreeView::TripHeader> rows;
+    for (const KoTripNavigator::Header &h : m_navigator->headers(inMiles())) {
+        if (h.recording < 0 || h.recording >= m_playlist->recordings().size())
+            continue;
+        // Above the recording's first row.
+        int first = -1;
+        for (const KoRecording::Channel &c : m_playlist->recordings().at(h.recording).channels()) {
+            const int row = rowOf.value(m_playlist->model(c.path), -1);
+            if (row >= 0 && (first < 0 || row < first))
+                first = row;
+        }
+        if (first >= 0)
+            rows.append({first, h.text, h.toolTip});
+    }
+    ui->treeView_filelist->setTripHeaders(rows);
+}
 
 void VelmorMainWidget::loadMap()
 {
@@ -42,9 +141,9 @@ void VelmorMainWidget::loadMap()
 void VelmorMainWidget::mapLoadFinishedSlot(bool isok)
 {
     Q_UNUSED(isok);
-    // A new page (another map type: another datum) gets the line and the
+    // A new page (another map type: another datum) gets the route and the
     // marker again, also while paused.
-    showTrackLine();
+    showRoute();
     if (m_shownSecond >= 0)
         updateProgress(m_shownSecond);
 }

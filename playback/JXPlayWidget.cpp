@@ -102,9 +102,12 @@ JXPlayWidget::~JXPlayWidget()
     delete form;
 }
 
-void JXPlayWidget::playFile(QString path)
+void JXPlayWidget::playFile(QString path, double startSeconds)
 {
-    m_playLabel->on_file_open(path);
+    // A file replacing the one shown starts as after a stop.
+    m_state = 0;
+    resetZoomIndicator();
+    m_playLabel->on_file_open(path, startSeconds);
     m_playLabel->on_file_contiue();
 }
 

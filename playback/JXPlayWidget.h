@@ -21,7 +21,8 @@ public:
     explicit JXPlayWidget(QWidget *parent = nullptr);
     ~JXPlayWidget() override;
 
-    void playFile(QString path);
+    // Plays `path` from `startSeconds` (exactly there, not at a keyframe before).
+    void playFile(QString path, double startSeconds = 0);
     void pause();
     void resume();
     void seek(int seconds);

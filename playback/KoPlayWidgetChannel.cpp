@@ -16,10 +16,10 @@ KoPlayWidgetChannel::KoPlayWidgetChannel(JXPlayWidget *display, QObject *parent)
     connect(engine, &PlayLabel::sigSetVideoRange, this, &KoPlayWidgetChannel::onLoaded);
 }
 
-void KoPlayWidgetChannel::open(const QString &path)
+void KoPlayWidgetChannel::open(const QString &path, double startSeconds)
 {
     if (m_display)
-        m_display->playFile(path);
+        m_display->playFile(path, startSeconds);
 }
 
 void KoPlayWidgetChannel::close()

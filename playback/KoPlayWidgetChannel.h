@@ -20,7 +20,7 @@ public:
 
     JXPlayWidget *display() const { return m_display; }
 
-    void open(const QString &path) override;
+    void open(const QString &path, double startSeconds) override;
     void close() override;
     double position() const override;
     bool isActive() const override;

@@ -2,10 +2,18 @@
 
 namespace {
 
+enum class Shift
+{
+    Any,
+    Without,
+    With
+};
+
 struct Binding
 {
     int key;
     KoPlaybackKeys::Action action;
+    Shift shift = Shift::Any;
 };
 
 using Action = KoPlaybackKeys::Action;
@@ -25,6 +33,8 @@ const Binding kBindings[] = {
     {Qt::Key_Backspace, Action::NormalSpeed},
     {Qt::Key_I, Action::MarkIn},
     {Qt::Key_O, Action::MarkOut},
+    {Qt::Key_N, Action::NextEvent, Shift::Without},
+    {Qt::Key_N, Action::PreviousEvent, Shift::With},
 };
 
 } // namespace
@@ -33,8 +43,9 @@ KoPlaybackKeys::Action KoPlaybackKeys::actionFor(int key, Qt::KeyboardModifiers 
 {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return Action::None;
+    const Shift shift = modifiers & Qt::ShiftModifier ? Shift::With : Shift::Without;
     for (const Binding &b : kBindings) {
-        if (b.key == key)
+        if (b.key == key && (b.shift == Shift::Any || b.shift == shift))
             return b.action;
     }
     return Action::None;

@@ -23,10 +23,13 @@ public:
         Faster,            // ]
         NormalSpeed,       // Backspace
         MarkIn,            // I: a clip starts here
-        MarkOut            // O: a clip ends here
+        MarkOut,           // O: a clip ends here
+        NextEvent,         // N: 3 s before the next driving event
+        PreviousEvent      // Shift+N: 3 s before the previous one
     };
 
     // The action of `key` pressed with `modifiers`; None for any other key
-    // (keys with Ctrl or Alt belong to shortcuts, not to playback).
+    // (keys with Ctrl or Alt belong to shortcuts, not to playback). Shift
+    // counts only where it tells two keys apart (N, Shift+N).
     static Action actionFor(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 };

@@ -51,13 +51,26 @@ double KoPlaybackSession::speed() const
     return m_sync->baseSpeed();
 }
 
-void KoPlaybackSession::play(KoFileInfoModel *chosen)
+void KoPlaybackSession::play(KoFileInfoModel *chosen, double seconds)
 {
     if (chosen == nullptr || m_channels[0] == nullptr)
         return;
+    const KoRecording next = m_playlist->recordingOf(chosen);
+    const QVector<KoRecording::Channel> order = next.displayOrder(chosen->filePath());
+    // The displays the next recording uses are not stopped: opening its file
+    // replaces the one they play, which spares the engine an idle state in
+    // between (and the picture a reconfiguration).
+    const std::array<KoFileInfoModel *, 3> before = m_models;
+    const bool wasPlaying = !isStopped();
+    m_keepOpen = qMin(order.size(), 3);
+    m_switching = true;
     close();
-    m_recording = m_playlist->recordingOf(chosen);
-    const QVector<KoRecording::Channel> order = m_recording.displayOrder(chosen->filePath());
+    m_switching = false;
+    std::array<bool, 3> stillOpen{};
+    for (int k = 0; k < m_keepOpen; ++k)
+        stillOpen[k] = wasPlaying && m_channels[k] && (k == 0 || before[k]);
+    m_keepOpen = 0;
+    m_recording = next;
     m_displayCount = qMin(order.size(), 3);
     for (int k = 0; k < m_displayCount; ++k) {
         const QString &path = order.at(k).path;
@@ -77,15 +90,20 @@ void KoPlaybackSession::play(KoFileInfoModel *chosen)
     QList<KoSyncChannel *> group;
     for (int k = 0; k < m_displayCount; ++k) {
         KoFileInfoModel *m = m_models[k];
-        if (m == nullptr || m_channels[k] == nullptr)
+        if (m == nullptr || m_channels[k] == nullptr) {
+            if (stillOpen[k])
+                m_channels[k]->close();
             continue;
+        }
         // A channel file that went away since it was listed is not opened.
         if (!QFileInfo(m->filePath()).isFile()) {
             qCInfo(lcPlayback).noquote() << "channel file is gone:" << m->filePath();
+            if (stillOpen[k])
+                m_channels[k]->close();
             fail(k);
             continue;
         }
-        m_channels[k]->open(m->filePath());
+        m_channels[k]->open(m->filePath(), seconds);
         group.append(m_channels[k]);
     }
     m_sync->setChannels(group);
@@ -99,7 +117,7 @@ void KoPlaybackSession::close()
         return;
     m_sync->clearChannels();
     for (int k = 0; k < 3; ++k) {
-        if (m_channels[k] && (k == 0 || m_models[k]))
+        if (m_channels[k] && (k == 0 || m_models[k]) && k >= m_keepOpen)
             m_channels[k]->close();
         if (m_models[k])
             m_models[k]->setPlaying(false);
@@ -240,7 +258,8 @@ void KoPlaybackSession::onEnded(int k, KoSyncChannel::End end)
         return;
     KoFileInfoModel *next = m_playlist->nextRecording(m_recording, false);
     qCDebug(lcPlayback) << "end of the recording;" << (next ? "the next one follows" : "nothing follows");
-    close();
     if (next)
         play(next);
+    else
+        close();
 }

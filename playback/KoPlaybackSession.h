@@ -42,6 +42,9 @@ public:
 
     State state() const { return m_state; }
     bool isStopped() const { return m_state == State::Stopped; }
+    // True while play() replaces the recording playing: the stopped() it
+    // emits on the way is followed at once by the next recordingLoaded().
+    bool isSwitching() const { return m_switching; }
     // The recording being played (empty while stopped).
     const KoRecording &recording() const { return m_recording; }
     // The model of the file in display 1 to 3; null when none.
@@ -54,8 +57,9 @@ public:
     double speed() const;
 
     // Starts the recording `chosen` is a channel of, `chosen` in display 1
-    // unless all three channels are there. Whatever played stops first.
-    void play(KoFileInfoModel *chosen);
+    // unless all three channels are there, `seconds` into it (every display
+    // on the same frame there). Whatever played stops first.
+    void play(KoFileInfoModel *chosen, double seconds = 0);
     // The user's stop: nothing follows.
     void stop();
     // The play button: pause when playing, else play on.
@@ -106,4 +110,7 @@ private:
     KoRecording m_recording;
     int m_displayCount = 0;
     State m_state = State::Stopped;
+    bool m_switching = false;
+    // While switching: displays below this are left open for the next file.
+    int m_keepOpen = 0;
 };

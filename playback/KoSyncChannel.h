@@ -22,8 +22,9 @@ public:
 
     virtual ~KoSyncChannel() = default;
 
-    // Loads `path` and plays it; the first frame shows as a finished seek.
-    virtual void open(const QString &path) = 0;
+    // Loads `path` and plays it from `startSeconds` (landing exactly there
+    // before its first frame shows); the first frame shows as a finished seek.
+    virtual void open(const QString &path, double startSeconds) = 0;
     // Unloads the file; its end reports as Stopped.
     virtual void close() = 0;
 

@@ -103,6 +103,12 @@ PlayLabel::PlayLabel(QWidget *parent)
     // device) the picture plays on without sound and the file ends as any
     // other; libmpv would otherwise report the end as an error.
     mpv_set_option_string(m_mpv, "audio-fallback-to-null", "yes");
+    // None of libmpv's built-in scripts serve a local recording, and each
+    // file's start would wait for their hooks (the web-video one runs on
+    // every load).
+    for (const char *script :
+         {"ytdl", "load-scripts", "load-stats-overlay", "load-osd-console", "load-auto-profiles"})
+        mpv_set_option_string(m_mpv, script, "no");
 
     mpv_observe_property(m_mpv, 0, kTimePos, MPV_FORMAT_DOUBLE);
     mpv_observe_property(m_mpv, 0, "track-list", MPV_FORMAT_NODE);
@@ -163,16 +169,27 @@ void PlayLabel::on_file_close()
     on_file_Scale(m_keepRatio);
 }
 
-void PlayLabel::on_file_open(QString path)
+void PlayLabel::on_file_open(QString path, double startSeconds)
 {
     if (m_mpv == nullptr)
         return;
     // Until libmpv names this file's playlist entry, what it reports belongs
     // to the file before (ended, stopped or replaced), not to this one.
-    m_loadReplyPending = true;
     m_currentEntry = -1;
-    qCDebug(lcPlayback).noquote() << "open" << path;
-    command("loadfile", path.toUtf8(), QByteArray(), kLoadFileReply);
+    m_zoomValue = 0.0f;
+    qCDebug(lcPlayback).noquote() << "open" << path << "at" << startSeconds;
+    const QByteArray file = path.toUtf8();
+    // Options of this file only (libmpv restores them at its end): an exact
+    // start where one is asked for.
+    const QByteArray options = startSeconds > 0
+                                   ? "start=" + QByteArray::number(startSeconds, 'f', 3) + ",hr-seek=yes"
+                                   : QByteArray();
+    const char *args[] = {"loadfile", file.constData(), options.isEmpty() ? nullptr : "replace",
+                          options.isEmpty() ? nullptr : options.constData(), nullptr};
+    if (mpv_command_async(m_mpv, kLoadFileReply, args) >= 0)
+        ++m_loadRepliesPending;
+    else
+        qCWarning(lcPlayback).noquote() << "libmpv refused to open" << path;
 }
 
 void PlayLabel::on_file_contiue()
@@ -365,7 +382,11 @@ void PlayLabel::on_mpv_events()
 
 void PlayLabel::onLoadFileReply(const mpv_event *event)
 {
-    m_loadReplyPending = false;
+    // Files asked for one after another (a recording replacing another at
+    // once): only the last one's reply names the display's file.
+    if (--m_loadRepliesPending > 0)
+        return;
+    m_loadRepliesPending = 0;
     // A file that could not even be asked for is never started.
     if (event->error < 0) {
         m_currentEntry = -1;
@@ -387,7 +408,7 @@ void PlayLabel::onLoadFileReply(const mpv_event *event)
 
 bool PlayLabel::isCurrentEntry(int64_t entry) const
 {
-    return !m_loadReplyPending && m_currentEntry > 0 && entry == m_currentEntry;
+    return m_loadRepliesPending == 0 && m_currentEntry > 0 && entry == m_currentEntry;
 }
 
 void PlayLabel::onSoundOutput(const char *output)
@@ -444,7 +465,7 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
     case MPV_EVENT_START_FILE: {
         const auto *start = static_cast<const mpv_event_start_file *>(event->data);
         m_startedEntry = start ? start->playlist_entry_id : -1;
-        if (!m_loadReplyPending && m_currentEntry == 0)
+        if (m_loadRepliesPending == 0 && m_currentEntry == 0)
             m_currentEntry = m_startedEntry;
         break;
     }

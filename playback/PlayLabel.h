@@ -70,7 +70,8 @@ signals:
 
 public slots:
     void on_file_close();
-    void on_file_open(QString path);
+    // From `startSeconds` when above 0: an exact seek before the first frame.
+    void on_file_open(QString path, double startSeconds = 0);
     void on_file_contiue();
     void on_file_pause();
     void on_file_Scale(bool isKeepRatio);
@@ -125,7 +126,7 @@ private:
     // The playlist entry of the file asked for last (0 until known, -1
     // none), and of the file libmpv started last; events of any other entry
     // are old news.
-    bool m_loadReplyPending = false;
+    int m_loadRepliesPending = 0; // "loadfile" commands not answered yet
     int64_t m_currentEntry = -1;
     int64_t m_startedEntry = -1;
     mpv_handle *m_mpv = nullptr;

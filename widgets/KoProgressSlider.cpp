@@ -2,12 +2,16 @@
 
 #include "app/KoLogging.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cstdlib>
 
 KoProgressSlider::KoProgressSlider(QWidget *parent)
     : QSlider(parent)
@@ -97,14 +101,81 @@ int KoProgressSlider::xOf(double value) const
     return int(std::clamp((value - minimum()) / span, 0.0, 1.0) * width());
 }
 
+void KoProgressSlider::setEvents(const QVector<KoDrivingEvents::Event> &events, bool mph)
+{
+    m_events = events;
+    m_mph = mph;
+    update();
+}
+
+int KoProgressSlider::eventAt(int x) const
+{
+    // Half a mark's width and a little more: easy to point at.
+    constexpr int Reach = 5;
+    int best = -1;
+    int bestDistance = Reach + 1;
+    for (int i = 0; i < m_events.size(); ++i) {
+        const int distance = std::abs(xOf(m_events.at(i).offset) - x);
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+QColor KoProgressSlider::eventColour(KoDrivingEvents::Kind kind)
+{
+    switch (kind) {
+    case KoDrivingEvents::HarshBraking:
+        return QColor(240, 70, 60);
+    case KoDrivingEvents::HarshAcceleration:
+        return QColor(70, 205, 95);
+    case KoDrivingEvents::SharpCornering:
+        return QColor(185, 120, 255);
+    case KoDrivingEvents::Impact:
+        break;
+    }
+    return QColor(255, 90, 200);
+}
+
+bool KoProgressSlider::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QSlider::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const int i = eventAt(help->pos().x());
+    if (i < 0) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), KoDrivingEvents::describe(m_events.at(i), m_mph), this);
+    }
+    return true;
+}
+
 void KoProgressSlider::paintEvent(QPaintEvent *event)
 {
     QSlider::paintEvent(event);
     const bool hasIn = m_markIn >= 0;
     const bool hasOut = m_markOut >= 0;
-    if (!hasIn && !hasOut)
+    if (m_events.isEmpty() && !hasIn && !hasOut)
         return;
     QPainter painter(this);
+    // Events: a small flag over the groove at the event's first second.
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const KoDrivingEvents::Event &e : qAsConst(m_events)) {
+        const int x = std::clamp(xOf(e.offset), 3, std::max(3, width() - 4));
+        const QColor colour = eventColour(e.kind);
+        painter.fillRect(QRectF(x - 1, 0, 2, height()), colour);
+        QPainterPath flag;
+        flag.moveTo(x - 5, 0);
+        flag.lineTo(x + 5, 0);
+        flag.lineTo(x, 7);
+        flag.closeSubpath();
+        painter.fillPath(flag, colour);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
     const QColor mark(255, 190, 40);
     const int middle = height() / 2;
     if (hasIn && hasOut) {

@@ -17,6 +17,13 @@
         </message>
     </context>
     <context>
+        <name>JXDeviceTreeView</name>
+        <message>
+            <source>No track read yet: the track is read when the recording plays.</source>
+            <translation>Aún no se ha leído la pista: se lee al reproducir la grabación.</translation>
+        </message>
+    </context>
+    <context>
         <name>JXEngineFailure</name>
         <message>
             <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
@@ -456,6 +463,25 @@
         <message>
             <source>Top speed %1 %2</source>
             <translation>Velocidad máxima %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTripNavigator</name>
+        <message>
+            <source>Driving events: %1</source>
+            <translation>Eventos de conducción: %1</translation>
+        </message>
+        <message>
+            <source>Recordings: %1</source>
+            <translation>Grabaciones: %1</translation>
+        </message>
+        <message>
+            <source>The figures count only the recordings whose track has been read.</source>
+            <translation>Las cifras solo cuentan las grabaciones cuya pista se ha leído.</translation>
+        </message>
+        <message>
+            <source>Trip: %1</source>
+            <translation>Trayecto: %1</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,13 @@
         </message>
     </context>
     <context>
+        <name>JXDeviceTreeView</name>
+        <message>
+            <source>No track read yet: the track is read when the recording plays.</source>
+            <translation>Traccia non ancora letta: viene letta quando si riproduce la registrazione.</translation>
+        </message>
+    </context>
+    <context>
         <name>JXEngineFailure</name>
         <message>
             <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
@@ -456,6 +463,25 @@
         <message>
             <source>Top speed %1 %2</source>
             <translation>Velocità massima %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTripNavigator</name>
+        <message>
+            <source>Driving events: %1</source>
+            <translation>Eventi di guida: %1</translation>
+        </message>
+        <message>
+            <source>Recordings: %1</source>
+            <translation>Registrazioni: %1</translation>
+        </message>
+        <message>
+            <source>The figures count only the recordings whose track has been read.</source>
+            <translation>I valori contano solo le registrazioni di cui è stata letta la traccia.</translation>
+        </message>
+        <message>
+            <source>Trip: %1</source>
+            <translation>Viaggio: %1</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,13 @@
         </message>
     </context>
     <context>
+        <name>JXDeviceTreeView</name>
+        <message>
+            <source>No track read yet: the track is read when the recording plays.</source>
+            <translation>軌跡はまだ読み込まれていません。録画の再生時に読み込まれます。</translation>
+        </message>
+    </context>
+    <context>
         <name>JXEngineFailure</name>
         <message>
             <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
@@ -456,6 +463,25 @@
         <message>
             <source>Top speed %1 %2</source>
             <translation>最高速度 %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTripNavigator</name>
+        <message>
+            <source>Driving events: %1</source>
+            <translation>運転イベント：%1</translation>
+        </message>
+        <message>
+            <source>Recordings: %1</source>
+            <translation>録画数：%1</translation>
+        </message>
+        <message>
+            <source>The figures count only the recordings whose track has been read.</source>
+            <translation>数値には軌跡を読み込んだ録画だけが含まれます。</translation>
+        </message>
+        <message>
+            <source>Trip: %1</source>
+            <translation>走行：%1</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,13 @@
         </message>
     </context>
     <context>
+        <name>JXDeviceTreeView</name>
+        <message>
+            <source>No track read yet: the track is read when the recording plays.</source>
+            <translation>Трек ещё не прочитан: он читается при воспроизведении записи.</translation>
+        </message>
+    </context>
+    <context>
         <name>JXEngineFailure</name>
         <message>
             <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
@@ -456,6 +463,25 @@
         <message>
             <source>Top speed %1 %2</source>
             <translation>Макс. скорость %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTripNavigator</name>
+        <message>
+            <source>Driving events: %1</source>
+            <translation>Событий вождения: %1</translation>
+        </message>
+        <message>
+            <source>Recordings: %1</source>
+            <translation>Записей: %1</translation>
+        </message>
+        <message>
+            <source>The figures count only the recordings whose track has been read.</source>
+            <translation>В цифрах учтены только записи, трек которых уже прочитан.</translation>
+        </message>
+        <message>
+            <source>Trip: %1</source>
+            <translation>Поездка: %1</translation>
         </message>
     </context>
     <context>

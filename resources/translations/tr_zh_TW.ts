@@ -17,6 +17,13 @@
         </message>
     </context>
     <context>
+        <name>JXDeviceTreeView</name>
+        <message>
+            <source>No track read yet: the track is read when the recording plays.</source>
+            <translation>尚未讀取軌跡：播放該錄影時讀取軌跡。</translation>
+        </message>
+    </context>
+    <context>
         <name>JXEngineFailure</name>
         <message>
             <source>无法启动视频引擎（libmpv），播放器将关闭。</source>
@@ -456,6 +463,25 @@
         <message>
             <source>Top speed %1 %2</source>
             <translation>最高速度 %1 %2</translation>
+        </message>
+    </context>
+    <context>
+        <name>KoTripNavigator</name>
+        <message>
+            <source>Driving events: %1</source>
+            <translation>駕駛事件：%1</translation>
+        </message>
+        <message>
+            <source>Recordings: %1</source>
+            <translation>錄影數：%1</translation>
+        </message>
+        <message>
+            <source>The figures count only the recordings whose track has been read.</source>
+            <translation>這些數字只計入已讀取軌跡的錄影。</translation>
+        </message>
+        <message>
+            <source>Trip: %1</source>
+            <translation>行程：%1</translation>
         </message>
     </context>
     <context>

@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
+#include "gps/SyntheticTrack.h"
 #include "library/JXDeviceTreeView.h"
+#include "library/JXTreeItemDelegate.h"
 #include "library/KoFileInfoModel.h"
 
 #include <QApplication>
@@ -114,6 +116,66 @@ private slots:
         list[10]->setPlaying(false);
         const QRect row = view.visualRect(view.model()->index(10, 0));
         QVERIFY(view.viewport()->rect().contains(row));
+    }
+
+    // A trip's header sits in a band above its first row: the row's own
+    // parts (the delete button) move below it, the band's tool tip is the
+    // trip's; a row's tool tip sums its recording up from the track cache of
+    // its own file or a sibling channel's, and never reads the recording.
+    void tripHeadersAndRowSummaries()
+    {
+        QTemporaryDir dir;
+        QList<KoFileInfoModel *> files;
+        std::vector<std::unique_ptr<KoFileInfoModel>> owned;
+        for (const char *name :
+             {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4", "2019_0523_143105_002A.MP4"}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+            f.close();
+            owned.push_back(std::make_unique<KoFileInfoModel>(name, f.fileName()));
+            files.append(owned.back().get());
+        }
+        SyntheticTrack track;
+        track.speedKmh = 36;
+        track.drive(30);
+        QFile cache(files[0]->gpsCachePath());
+        QVERIFY(cache.open(QIODevice::WriteOnly) && cache.write(track.text) == track.text.size());
+        cache.close();
+
+        JXDeviceTreeView view;
+        view.resize(333, 400);
+        view.setFileList(files);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QSignalSpy deleted(&view, &JXDeviceTreeView::willDeleteFileSignal);
+        view.setTripHeaders({{1, QStringLiteral("2019-05-23 14:30 · 0:01:00"), QStringLiteral("the trip")}});
+        QTRY_COMPARE(view.visualRect(view.model()->index(1, 0)).height(),
+                     JXTreeItemDelegate::RowHeight + JXTreeItemDelegate::HeaderHeight);
+        const QRect row1 = view.visualRect(view.model()->index(1, 0));
+        QCOMPARE(view.visualRect(view.model()->index(2, 0)).top(), row1.bottom() + 1);
+        const QRect button = JXTreeItemDelegate::deleteButtonRect(
+            row1.adjusted(0, JXTreeItemDelegate::HeaderHeight, 0, 0), 333);
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                          button.center() - QPoint(0, JXTreeItemDelegate::HeaderHeight));
+        QCOMPARE(deleted.count(), 0); // in the band
+        QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, button.center());
+        QCOMPARE(deleted.count(), 1);
+        QCOMPARE(deleted[0][0].toModelIndex().row(), 1);
+
+        QCOMPARE(view.toolTipAt(row1.topLeft() + QPoint(100, 5)), QStringLiteral("the trip"));
+        const QString own = view.toolTipAt(view.visualRect(view.model()->index(0, 0)).center());
+        QVERIFY2(
+            own.startsWith(files[0]->filePath() + QStringLiteral("\nDuration 0:00:30\nDistance 0.3 km\n")),
+            qPrintable(own));
+        QCOMPARE(view.toolTipAt(row1.center() + QPoint(0, 10)),
+                 files[1]->filePath() + own.mid(files[0]->filePath().size()));
+        QVERIFY(
+            view.toolTipAt(view.visualRect(view.model()->index(2, 0)).center())
+                .endsWith(QStringLiteral("No track read yet: the track is read when the recording plays.")));
+
+        // Headers that go leave their rows as they were.
+        view.setTripHeaders({});
+        QTRY_COMPARE(view.visualRect(view.model()->index(1, 0)).height(), JXTreeItemDelegate::RowHeight);
     }
 
     void updateOfTheViewRepaintsTheRows()

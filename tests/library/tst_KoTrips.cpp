@@ -211,6 +211,17 @@ private slots:
         QVERIFY(m.recording != 0 || m.second != 10);
         QVERIFY(m.distanceMetres > 20);
 
+        // The light form of the same tracks gives the same moments.
+        const QVector<QVector<KoTrackSample>> light = {KoTrackSample::fromModels(trip[0]),
+                                                       KoTrackSample::fromModels(trip[1])};
+        m = KoTrips::nearestMoment(light, target->wgsLatitude + 0.00004, target->wgsLongitude);
+        QCOMPARE(m.recording, 1);
+        QCOMPARE(m.second, 25);
+        m = KoTrips::nearestMoment(light, early->latitude, early->longitude, KoTrips::MapDatum);
+        QCOMPARE(m.recording, 0);
+        QCOMPARE(m.second, 10);
+        QVERIFY(m.distanceMetres < 0.01);
+
         QVERIFY(!KoTrips::nearestMoment(trip, qQNaN(), 121.47).found());
         SyntheticTrack lost;
         lost.fix = false;

@@ -90,7 +90,7 @@ public:
     int seeks() const { return int(seekTargets.size()); }
     bool isOpen() const { return !opened.isEmpty() && (active || m_opening); }
 
-    void open(const QString &path) override
+    void open(const QString &path, double startSeconds) override
     {
         opened.append(path);
         const auto it = lengths.find(path);
@@ -100,6 +100,7 @@ public:
         paused = false;
         m_opening = true;
         load(loadMs);
+        target = startSeconds;
     }
     void close() override
     {

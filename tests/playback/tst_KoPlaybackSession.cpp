@@ -105,6 +105,8 @@ private slots:
         rig.run(6000);
         QCOMPARE(rig.playing(1), QStringLiteral("2019_0523_143015_002A.MP4"));
         QCOMPARE(stopped.count(), 1);
+        // The next file replaced the one each display played: no stop between.
+        QCOMPARE(rig.ch(1).closes + rig.ch(2).closes + rig.ch(3).closes, 0);
         QVERIFY(!rig.file("2019_0523_143005_001A.MP4")->isPlaying());
         QCOMPARE(rig.ch(2).speed, 2.0);
 

@@ -44,6 +44,11 @@ private slots:
         QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Left, Qt::KeypadModifier), Action::PreviousRecording);
         QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_Comma, Qt::ControlModifier), Action::None);
         QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_A), Action::None);
+        // Shift tells the event keys apart, and only them.
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_N), Action::NextEvent);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_N, Qt::ShiftModifier), Action::PreviousEvent);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_N, Qt::ControlModifier), Action::None);
+        QCOMPARE(KoPlaybackKeys::actionFor(Qt::Key_I, Qt::ShiftModifier), Action::MarkIn);
 
         QCOMPARE(KoPlaybackSpeed::suffix(1.0), QString());
         QCOMPARE(QStringLiteral("00:59/01:02:05") + KoPlaybackSpeed::suffix(2.0),

@@ -128,6 +128,36 @@ private slots:
         QVERIFY(!isMark(image.pixel(50, 2)));
         QVERIFY(isMark(image.pixel(225, 2)));
     }
+
+    // Driving events are marked in their kind's colour where a press would
+    // seek to them; the mark a pointer is on is the nearest within reach.
+    void eventsAreMarkedInTheirKindsColour()
+    {
+        KoProgressSlider slider;
+        slider.setOrientation(Qt::Horizontal);
+        slider.setRange(0, 60);
+        slider.resize(300, 20);
+        KoDrivingEvents::Event braking;
+        braking.offset = 10;
+        braking.kind = KoDrivingEvents::HarshBraking;
+        KoDrivingEvents::Event impact;
+        impact.offset = 12;
+        impact.kind = KoDrivingEvents::Impact;
+        slider.setEvents({braking, impact}, false);
+        QImage image(slider.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        slider.render(&image);
+        QCOMPARE(image.pixelColor(50, 1), KoProgressSlider::eventColour(KoDrivingEvents::HarshBraking));
+        QCOMPARE(image.pixelColor(60, 1), KoProgressSlider::eventColour(KoDrivingEvents::Impact));
+        QVERIFY(KoProgressSlider::eventColour(KoDrivingEvents::SharpCornering) !=
+                KoProgressSlider::eventColour(KoDrivingEvents::HarshAcceleration));
+        QCOMPARE(slider.eventAt(52), 0);
+        QCOMPARE(slider.eventAt(56), 1);
+        QCOMPARE(slider.eventAt(44), -1);
+        QCOMPARE(slider.eventAt(150), -1);
+        slider.setEvents({}, false);
+        QCOMPARE(slider.eventAt(50), -1);
+    }
 };
 
 TAVRIN_TEST_MAIN(tst_KoProgressSlider, QApplication)
