@@ -351,3 +351,16 @@ bool VelmorMainWidget::nativeEvent(const QByteArray &eventType, void *message, l
 #endif
     return KoBasicWidget::nativeEvent(eventType, message, result);
 }
+
+// The button named zoom_in carries the shrink icon ("缩小"); zoom_out enlarges.
+void VelmorMainWidget::on_pushBtn_zoom_in_clicked()
+{
+    for (int k = 1; k <= 3; ++k)
+        display(k)->zoomOut();
+}
+
+void VelmorMainWidget::on_pushBtn_zoom_out_clicked()
+{
+    for (int k = 1; k <= 3; ++k)
+        display(k)->zoomIn();
+}

@@ -1,6 +1,6 @@
 // Playback across the channels of one recording: the window's side of the
 // playback session (which plays) — the transport controls, the displays'
-// covers and layout, seeking, volume, zoom and snapshots.
+// covers and layout, seeking, volume and snapshots.
 #include "mainwindow/VelmorMainWidget.h"
 
 #include "app/JXDefaultSettings.h"
@@ -192,18 +192,6 @@ void VelmorMainWidget::on_pushBtn_mute_clicked()
     } else {
         ui->horizontalSlider_volume->setValue(m_savedVolume);
     }
-}
-
-void VelmorMainWidget::on_pushBtn_zoom_in_clicked()
-{
-    for (int k = 1; k <= 3; ++k)
-        display(k)->zoomOut();
-}
-
-void VelmorMainWidget::on_pushBtn_zoom_out_clicked()
-{
-    for (int k = 1; k <= 3; ++k)
-        display(k)->zoomIn();
 }
 
 void VelmorMainWidget::on_pushBtn_capture_clicked()
