@@ -3,6 +3,7 @@
 #include "gps/KoChinaLocation.h"
 
 #include <QByteArray>
+#include <QIODevice>
 
 #include <algorithm>
 #include <charconv>
@@ -247,4 +248,29 @@ QString KoGPSModel::dateTimeText() const
 QDateTime KoGPSModel::dateTimeValue() const
 {
     return QDateTime::fromString(dateTimeText(), QStringLiteral("yyyyMMddHHmmss"));
+}
+
+bool KoGPSModel::readTrackLines(QIODevice *device, int maxLines,
+                                const std::function<void(const char *line)> &sample)
+{
+    char line[256];
+    int count = 0;
+    for (;;) {
+        const qint64 length = device->readLine(line, sizeof line);
+        if (length <= 0)
+            return true;
+        if (line[length - 1] != '\n' && !device->atEnd()) {
+            char rest[4096];
+            qint64 n;
+            do {
+                n = device->readLine(rest, sizeof rest);
+            } while (n > 0 && rest[n - 1] != '\n');
+        }
+        if (isNoteLine(line))
+            continue;
+        if (count == maxLines)
+            return false;
+        ++count;
+        sample(line);
+    }
 }

@@ -4,7 +4,10 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QByteArray;
+class QIODevice;
 
 // One GPS sample of a recording's track, built from one track line:
 //
@@ -26,6 +29,13 @@ public:
     // A line of a track text that is no sample: a note such as the track
     // cache's source stamp.
     static bool isNoteLine(const char *line) { return line[0] == '#'; }
+
+    // Hands each sample line of a track text to `sample` (NUL-terminated,
+    // break included), notes skipped. A line longer than any track line
+    // gives its start and the rest is dropped. Stops after `maxLines`
+    // samples; false when lines were left unread there.
+    static bool readTrackLines(QIODevice *device, int maxLines,
+                               const std::function<void(const char *line)> &sample);
 
     QString dateTimeText() const;
     // Local time; invalid when the text is not "yyyyMMddHHmmss".

@@ -77,29 +77,13 @@ bool KoTrackSample::readCacheFile(const QString &path, bool fineGScale, QVector<
 void KoTrackSample::readTrack(QIODevice *device, bool fineGScale, QVector<KoTrackSample> *out)
 {
     out->clear();
-    char line[256];
-    for (;;) {
-        const qint64 length = device->readLine(line, sizeof line);
-        if (length <= 0)
-            break;
-        if (line[length - 1] != '\n' && !device->atEnd()) {
-            // Longer than any track line: its start is the sample, the rest is dropped.
-            char rest[4096];
-            qint64 n;
-            do {
-                n = device->readLine(rest, sizeof rest);
-            } while (n > 0 && rest[n - 1] != '\n');
-        }
-        if (KoGPSModel::isNoteLine(line))
-            continue;
-        if (out->size() == kMaxTrackLines) {
-            qCWarning(lcGps) << "track cut at" << kMaxTrackLines << "samples";
-            break;
-        }
+    const bool whole = KoGPSModel::readTrackLines(device, kMaxTrackLines, [&](const char *line) {
         KoGPSModel model(line);
         model.fineGScale = fineGScale;
         out->append(fromModel(model));
-    }
+    });
+    if (!whole)
+        qCWarning(lcGps) << "track cut at" << kMaxTrackLines << "samples";
 }
 
 QDateTime KoTrackSample::cameraTime() const

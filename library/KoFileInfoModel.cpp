@@ -108,9 +108,6 @@ QString formatHead(const QDateTime &t)
     return text;
 }
 
-// A track line is at most 255 characters.
-constexpr int kLineBufferSize = 256;
-
 // ".../name_123.txt" -> ".../name_123_haisi.txt"
 QString directChunksVariant(const QString &cachePath)
 {
@@ -337,33 +334,16 @@ bool KoFileInfoModel::extractTrackToCache(const QByteArray &stamp, QByteArray *t
 
 void KoFileInfoModel::readTrack(QIODevice *device)
 {
-    char line[kLineBufferSize];
-    for (;;) {
-        const qint64 length = device->readLine(line, sizeof line);
-        if (length <= 0)
-            break;
-        if (line[length - 1] != '\n' && !device->atEnd()) {
-            // Longer than any track line: keep its start as the sample and
-            // drop the rest rather than reading it as further samples.
-            char rest[4096];
-            qint64 n;
-            do {
-                n = device->readLine(rest, sizeof rest);
-            } while (n > 0 && rest[n - 1] != '\n');
-        }
-        if (KoGPSModel::isNoteLine(line))
-            continue;
-        // Bounds a track read from a damaged or foreign cache file: 55 hours
-        // at one sample per second, far above any recording.
-        if (m_gpsSamples.size() == kMaxTrackLines) {
-            qCWarning(lcLibrary) << "track cut at" << kMaxTrackLines << "samples:" << m_gpsCachePath;
-            break;
-        }
-        qCDebug(lcLibrary).noquote() << QLatin1String(line, int(qstrnlen(line, size_t(length)))).trimmed();
+    // Bounds a track read from a damaged or foreign cache file: 55 hours at
+    // one sample per second, far above any recording.
+    const bool whole = KoGPSModel::readTrackLines(device, kMaxTrackLines, [this](const char *line) {
+        qCDebug(lcLibrary).noquote() << QLatin1String(line).trimmed();
         auto *sample = new KoGPSModel(line, this);
         sample->fineGScale = m_haisiTrack;
         m_gpsSamples.append(sample);
-    }
+    });
+    if (!whole)
+        qCWarning(lcLibrary) << "track cut at" << kMaxTrackLines << "samples:" << m_gpsCachePath;
 }
 
 void KoFileInfoModel::buildSeries()
