@@ -23,32 +23,16 @@ QScrollBar:vertical {
     border-radius: 2px;
     background: rgba(229,229,229,50);
     max-width: 8px;
-    margin: 21px 0px 21px 0px;
-}
-QScrollBar:vertical:hover {
-    margin: 21px 0px 21px 0px;
+    margin: 0px;
 }
 QScrollBar::handle:vertical {
     background: #FFFFFF;
     border-radius: 2px;
     min-height: 40px;
 }
-QScrollBar::add-line:vertical {
-    height: 20px;
-    background: rgba(229,229,229,50);
-    subcontrol-position: bottom;
-    subcontrol-origin: margin;
-}
-QScrollBar::sub-line:vertical {
-    height: 20px;
-    background: rgba(229,229,229,50);
-    subcontrol-position: top;
-    subcontrol-origin: margin;
-}
-QScrollBar::up-arrow:vertical, QScrollBar::down-arrow:vertical {
-    width: 20px;
-    height: 20px;
-    border-image: url(:/images/images/icon_top_cancel_press.png);
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical {
+    height: 0px;
+    border: none;
 }
 QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical {
     background: none;
