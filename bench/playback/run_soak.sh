@@ -15,8 +15,8 @@
 #
 # Usage: bench/playback/run_soak.sh [build dir] [--recordings N] [--every N]
 #
-# The sound goes to ALSA's null device: with no sound card a recording with a
-# sound track ends as an error, which does not move on to the next one.
+# The sound goes to ALSA's null device, so that the recordings with a sound
+# track run their sound output as on a machine with a sound card.
 # Exit code 1 when a recording was not started in order, the player crashed
 # or stalled, or memory after the last recording is more than 50 MB above
 # its value after the 10th, or the descriptors are not back to theirs.
