@@ -310,9 +310,15 @@ private slots:
             trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"), QStringLiteral("-o"), pipe});
         QCOMPARE(toPipe.exitCode, 0);
         QVERIFY(reader.waitForFinished(10000));
-        QCOMPARE(reader.readAllStandardOutput(),
-                 trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4")}).out);
+        const QByteArray track = trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4")}).out;
+        QCOMPARE(reader.readAllStandardOutput(), track);
         QVERIFY(!QFileInfo(pipe).isFile());
+        // "-o -" is standard output, not a file named "-".
+        const Run dash = trackExport({Samples + QStringLiteral("/2019_0523_143005_001A.MP4"),
+                                      QStringLiteral("-o"), QStringLiteral("-")});
+        QCOMPARE(dash.exitCode, 0);
+        QCOMPARE(dash.out, track);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("-")));
     }
 
     // -o naming the recording itself, by any path or link: exit code 2,

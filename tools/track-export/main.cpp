@@ -47,9 +47,10 @@ int main(int argc, char **argv)
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("track, gpx, csv or events (default track)."),
                                     QStringLiteral("FORMAT"), QStringLiteral("track"));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("Write to PATH instead of standard output."),
-                                    QStringLiteral("PATH"));
+    const QCommandLineOption output(
+        {QStringLiteral("o"), QStringLiteral("output")},
+        QStringLiteral("Write to PATH instead of standard output (- is standard output)."),
+        QStringLiteral("PATH"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Show the extractor's report on standard error."));
     parser.addOptions({format, output, verboseOption});
@@ -73,7 +74,9 @@ int main(int argc, char **argv)
             QStringLiteral("unknown format \"%1\" (track, gpx, csv or events)").arg(parser.value(format)));
 
     const QString source = parser.positionalArguments().constFirst();
-    if (parser.isSet(output)) {
+    // "-o -" is standard output, as for most commands, not a file named "-".
+    const bool toFile = parser.isSet(output) && parser.value(output) != QLatin1String("-");
+    if (toFile) {
         QString error;
         if (KoTrackExport::checkTarget(parser.value(output), source, {}, &error) != KoTrackExport::Ok)
             return fail(KoTrackExport::Unreadable, error);
@@ -82,7 +85,7 @@ int main(int argc, char **argv)
     if (result.status != KoTrackExport::Ok)
         return fail(result.status, result.message);
 
-    if (parser.isSet(output)) {
+    if (toFile) {
         QString error;
         if (KoTrackExport::writeFile(parser.value(output), result.output, true, &error) != KoTrackExport::Ok)
             return fail(KoTrackExport::Unreadable, error);
