@@ -86,6 +86,10 @@ bool KoTrackCache::write(const QString &cachePath, const QByteArray &track, cons
     if (!ok) {
         qCWarning(lcLibrary) << "cannot write the track cache" << cachePath << file.errorString();
         file.cancelWriting();
+        return false;
     }
-    return ok;
+    // Earlier versions wrote through this fixed name; one left by a run
+    // that stopped half-way would otherwise stay in the cache for good.
+    QFile::remove(cachePath + QLatin1String(".tmp"));
+    return true;
 }
