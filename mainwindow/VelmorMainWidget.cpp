@@ -26,6 +26,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     : KoBasicWidget(parent)
     , ui(new Ui_VelmorMainWidget)
@@ -55,13 +57,17 @@ VelmorMainWidget::VelmorMainWidget(QWidget *parent)
     JXDefaultSettings *settings = JXDefaultSettings::instance();
     // Told once, whether the store failed before the window or fails later
     // (the log names the file).
-    const auto tellSettingsUnsaved = [this] {
-        JXAlertDialog::information(this, tr("Settings"),
-                                   tr("Settings cannot be saved: changes are lost when the player closes."));
-    };
-    connect(settings, &JXDefaultSettings::storeFailed, this, tellSettingsUnsaved, Qt::QueuedConnection);
-    if (settings->hasStoreFailed())
-        QTimer::singleShot(0, this, tellSettingsUnsaved);
+    connect(settings, &JXDefaultSettings::storeFailed, this, &VelmorMainWidget::tellSettingsUnsaved,
+            Qt::QueuedConnection);
+    if (settings->hasStoreFailed()) {
+        // Centred on the window once the window manager has placed it (its
+        // first activation), or in a while where nothing activates it.
+        m_settingsUnsavedPending = true;
+        QTimer::singleShot(3000, this, [this] {
+            if (std::exchange(m_settingsUnsavedPending, false))
+                tellSettingsUnsaved();
+        });
+    }
     ui->horizontalSlider_volume->setValue(settings->getVolume());
     applyVolumeToDisplays(ui->horizontalSlider_volume->value());
 
@@ -279,7 +285,16 @@ void VelmorMainWidget::changeEvent(QEvent *event)
         ui->retranslateUi(this);
         updateToolTips();
     }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        std::exchange(m_settingsUnsavedPending, false))
+        QTimer::singleShot(0, this, &VelmorMainWidget::tellSettingsUnsaved);
     KoBasicWidget::changeEvent(event);
+}
+
+void VelmorMainWidget::tellSettingsUnsaved()
+{
+    JXAlertDialog::information(this, tr("Settings"),
+                               tr("Settings cannot be saved: changes are lost when the player closes."));
 }
 
 void VelmorMainWidget::doExit()

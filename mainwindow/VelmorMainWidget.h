@@ -194,6 +194,7 @@ private:
     void recordingLoadedSlot();
     void sessionStoppedSlot();
     void setPlayControlsEnabled(bool enabled);
+    void tellSettingsUnsaved();
     void seekAll(int seconds);
     void connectNavigator();
     void updateTripHeaders();
@@ -234,6 +235,9 @@ private:
     QAction *m_settingsAction = nullptr;
     QAction *m_openAction = nullptr;
     Qt::Edges m_bandCursorEdges;
+    // The settings store failed before the window was placed: told over the
+    // window once it is.
+    bool m_settingsUnsavedPending = false;
     // Resizing by the window itself, where no window manager takes it over.
     bool m_selfResizing = false;
     Qt::Edges m_resizeEdges;
