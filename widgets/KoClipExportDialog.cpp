@@ -114,7 +114,8 @@ void KoClipExportDialog::buildForm()
         box->setDecimals(1);
         box->setRange(0, kUnknownLength);
         box->setSingleStep(1);
-        box->setSuffix(QStringLiteral(" s"));
+        // The unit of seconds, after a space.
+        box->setSuffix(QLatin1Char(' ') + tr("s"));
         box->setMinimumWidth(110);
         connect(box, QOverload<double>::of(&QDoubleSpinBox::valueChanged), this, [this] { showLength(); });
         return box;
@@ -268,7 +269,8 @@ void KoClipExportDialog::setOneVideo(bool oneVideo)
 
 void KoClipExportDialog::showLength()
 {
-    m_length->setText(tr("Length: %1 s").arg(range().length(), 0, 'f', 1));
+    // In the number format of the spin boxes beside it.
+    m_length->setText(tr("Length: %1 s").arg(locale().toString(range().length(), 'f', 1)));
 }
 
 void KoClipExportDialog::chooseFolder()

@@ -316,6 +316,10 @@
             <source>To</source>
             <translation>Hasta</translation>
         </message>
+        <message>
+            <source>s</source>
+            <translation>s</translation>
+        </message>
     </context>
     <context>
         <name>KoClipReadings</name>

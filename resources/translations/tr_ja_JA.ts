@@ -316,6 +316,10 @@
             <source>To</source>
             <translation>終了</translation>
         </message>
+        <message>
+            <source>s</source>
+            <translation>秒</translation>
+        </message>
     </context>
     <context>
         <name>KoClipReadings</name>

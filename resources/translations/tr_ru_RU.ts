@@ -316,6 +316,10 @@
             <source>To</source>
             <translation>По</translation>
         </message>
+        <message>
+            <source>s</source>
+            <translation>с</translation>
+        </message>
     </context>
     <context>
         <name>KoClipReadings</name>
