@@ -158,8 +158,17 @@ void JXTreeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         painter->setPen(recording->isPlaying() ? kPlayingTextColor : QColor(Qt::white));
         const QFontMetrics metrics(font);
         const QRect name = nameRect(r, viewWidth);
-        painter->drawText(name, Qt::AlignLeft | Qt::AlignBottom,
-                          metrics.elidedText(recording->fileName(), Qt::ElideMiddle, name.width()));
+        // A camera's names ("2019_0523_143005_001C.MP4") are a few pixels
+        // wider than the list's default width at times: a pixel smaller
+        // keeps the time in them readable before it is elided.
+        QFont nameFont = font;
+        if (metrics.elidedText(recording->fileName(), Qt::ElideMiddle, name.width()) != recording->fileName())
+            nameFont.setPixelSize(11);
+        painter->setFont(nameFont);
+        painter->drawText(
+            name, Qt::AlignLeft | Qt::AlignBottom,
+            QFontMetrics(nameFont).elidedText(recording->fileName(), Qt::ElideMiddle, name.width()));
+        painter->setFont(font);
         const QRect size = sizeRect(r, viewWidth);
         painter->drawText(
             size, Qt::AlignLeft | Qt::AlignBottom,
