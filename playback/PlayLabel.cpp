@@ -440,6 +440,31 @@ void PlayLabel::setSoundOutputMissing(bool missing)
     emit sigSoundOutputChanged(missing);
 }
 
+void PlayLabel::onLoadedFact(const mpv_event *event)
+{
+    const auto *prop = static_cast<const mpv_event_property *>(event->data);
+    if (m_loaded.pending == 0 || int64_t(event->reply_userdata) != m_startedEntry ||
+        !isCurrentEntry(m_startedEntry) || prop == nullptr || prop->name == nullptr)
+        return;
+    // A fact the file does not have (no picture, say) stays 0.
+    if (event->error >= 0 && prop->data != nullptr) {
+        if (prop->format == MPV_FORMAT_DOUBLE && std::strcmp(prop->name, "duration") == 0)
+            m_loaded.duration = *static_cast<const double *>(prop->data);
+        else if (prop->format == MPV_FORMAT_INT64 && std::strcmp(prop->name, "file-size") == 0)
+            m_loaded.fileSize = *static_cast<const int64_t *>(prop->data);
+        else if (prop->format == MPV_FORMAT_INT64 && std::strcmp(prop->name, "width") == 0)
+            m_loaded.width = *static_cast<const int64_t *>(prop->data);
+        else if (prop->format == MPV_FORMAT_INT64 && std::strcmp(prop->name, "height") == 0)
+            m_loaded.height = *static_cast<const int64_t *>(prop->data);
+    }
+    if (--m_loaded.pending > 0)
+        return;
+    qCDebug(lcPlayback) << "loaded:" << m_loaded.duration << "s," << m_loaded.width << "x" << m_loaded.height
+                        << "," << m_loaded.fileSize << "bytes";
+    emit sigUpdateFileAttribute(m_loaded.fileSize, int(m_loaded.width), int(m_loaded.height));
+    emit sigSetVideoRange(float(m_loaded.duration));
+}
+
 void PlayLabel::dispatchMpvEvent(const mpv_event *event)
 {
     if (event->event_id != MPV_EVENT_PROPERTY_CHANGE)
@@ -492,20 +517,18 @@ void PlayLabel::dispatchMpvEvent(const mpv_event *event)
     case MPV_EVENT_FILE_LOADED: {
         if (stale)
             break;
-        int64_t filesize = 0;
-        int64_t width = 0;
-        int64_t height = 0;
-        mpv_get_property(m_mpv, "file-size", MPV_FORMAT_INT64, &filesize);
-        mpv_get_property(m_mpv, "width", MPV_FORMAT_INT64, &width);
-        mpv_get_property(m_mpv, "height", MPV_FORMAT_INT64, &height);
-        emit sigUpdateFileAttribute(filesize, int(width), int(height));
-        double duration = 0.0;
-        mpv_get_property(m_mpv, "duration", MPV_FORMAT_DOUBLE, &duration);
-        qCDebug(lcPlayback) << "loaded:" << duration << "s," << width << "x" << height << "," << filesize
-                            << "bytes";
-        emit sigSetVideoRange(float(duration));
+        // Asked without waiting (the core is still starting the file); the
+        // replies carry the entry they were asked for.
+        m_loaded = LoadedFacts();
+        const auto entry = uint64_t(m_startedEntry);
+        for (const char *name : {"file-size", "width", "height"})
+            m_loaded.pending += mpv_get_property_async(m_mpv, entry, name, MPV_FORMAT_INT64) >= 0;
+        m_loaded.pending += mpv_get_property_async(m_mpv, entry, "duration", MPV_FORMAT_DOUBLE) >= 0;
         break;
     }
+    case MPV_EVENT_GET_PROPERTY_REPLY:
+        onLoadedFact(event);
+        break;
     case MPV_EVENT_PLAYBACK_RESTART:
         if (!stale)
             emit sigPlaybackRestart();

@@ -111,6 +111,7 @@ private:
                  uint64_t replyId = 0);
     double doubleProperty(const char *name, double fallback) const;
     void onLoadFileReply(const mpv_event *event);
+    void onLoadedFact(const mpv_event *event);
     bool isCurrentEntry(int64_t entry) const;
     void applyZoom(float value);
     void onSoundOutput(const char *output);
@@ -130,6 +131,16 @@ private:
     int64_t m_currentEntry = -1;
     int64_t m_startedEntry = -1;
     mpv_handle *m_mpv = nullptr;
+    // A loaded file's size, picture and length, asked of libmpv without
+    // waiting; told when all have come back.
+    struct LoadedFacts
+    {
+        int64_t fileSize = 0;
+        int64_t width = 0;
+        int64_t height = 0;
+        double duration = 0;
+        int pending = 0;
+    } m_loaded;
     // Screenshots in flight, by the reply id of their command.
     QHash<uint64_t, QString> m_pendingShots;
     uint64_t m_nextShotId = 1;
