@@ -94,6 +94,9 @@ void KoChannelSync::align()
 
 void KoChannelSync::alignToClock()
 {
+    // Files opened at one second mostly show its frame already; a display
+    // that played on before its pause took hold is moved.
+    const bool afterLoad = m_phase == Phase::Loading;
     pauseAll();
     const double target = m_channels.first()->position();
     if (target < 0.0) {
@@ -101,7 +104,7 @@ void KoChannelSync::alignToClock()
         return;
     }
     m_pendingTarget = -1.0;
-    seekChannels(target, false);
+    seekChannels(target, false, afterLoad);
 }
 
 void KoChannelSync::seek(double seconds)
@@ -193,7 +196,7 @@ void KoChannelSync::pauseAll()
         channel->setPaused(true);
 }
 
-void KoChannelSync::seekChannels(double seconds, bool includeClock)
+void KoChannelSync::seekChannels(double seconds, bool includeClock, bool skipLanded)
 {
     m_phase = Phase::Seeking;
     m_phaseStartMs = m_clock();
@@ -202,6 +205,12 @@ void KoChannelSync::seekChannels(double seconds, bool includeClock)
         KoSyncChannel *channel = m_channels[i];
         if (!channel->isActive())
             continue;
+        // Already on that frame (files opened at the same second, say): a
+        // seek would only cost its round trip.
+        if (skipLanded && qAbs(channel->position() - seconds) < channel->frameDuration() / 2) {
+            applySpeed(i, 1.0);
+            continue;
+        }
         applySpeed(i, 1.0);
         m_followers[i].seekPending = false;
         m_waiting.insert(i);

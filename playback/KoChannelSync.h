@@ -110,7 +110,9 @@ private:
     void alignToClock();
     void onSeekDone(int index);
     void pauseAll();
-    void seekChannels(double seconds, bool includeClock);
+    // Exact seeks to `seconds`; with `skipLanded`, not of a channel already
+    // within half a frame of it.
+    void seekChannels(double seconds, bool includeClock, bool skipLanded = false);
     void finishAlignment();
     void applySpeed(int index, double factor);
     void releaseHold(int index);

@@ -324,8 +324,10 @@ private slots:
         QCOMPARE(w.ch(0).position(), 0.0);
         w.run(600);
         QVERIFY(!w.sync.isAligning());
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
             QVERIFY(!w.ch(i).paused);
+            QCOMPARE(w.ch(i).seeks(), 0); // all on the first frame already
+        }
         QVERIFY(w.run(5000) <= Frame + 1e-9);
 
         // A channel that never shows a frame holds the others only so long.
