@@ -90,9 +90,7 @@ BENCHMARK(BM_DrawTripInPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    isolateBenchEnvironment(home);
+    isolateBenchEnvironment(home, true);
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();

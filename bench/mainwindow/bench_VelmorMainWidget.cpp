@@ -131,9 +131,7 @@ void print(const char *what, const Figures &f, double target)
 int main(int argc, char **argv)
 {
     QTemporaryDir home;
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
-    isolateBenchEnvironment(home);
+    isolateBenchEnvironment(home, true);
     preparePlatformBeforeApplication();
     QApplication app(argc, argv);
     preparePlatformAfterApplication();

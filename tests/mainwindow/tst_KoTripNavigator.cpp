@@ -60,16 +60,7 @@ struct Rig
 
     SimulatedChannel &ch(int display) { return *channels[size_t(display - 1)]; }
     KoFileInfoModel *file(const QString &name) { return playlist.model(Samples + QLatin1Char('/') + name); }
-    void run(int ms)
-    {
-        for (int step = 0; step < ms / 10; ++step) {
-            now += 10;
-            for (auto &c : channels)
-                c->advance();
-            if (now % 200 == 0)
-                session->sync()->tick();
-        }
-    }
+    void run(int ms) { runSimulation(now, channels, session->sync(), ms); }
     bool tripRead() const
     {
         const auto tracks = navigator->tripTracks();

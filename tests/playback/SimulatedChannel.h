@@ -1,5 +1,6 @@
 #pragma once
 
+#include "playback/KoChannelSync.h"
 #include "playback/KoSyncChannel.h"
 
 #include <QSet>
@@ -8,6 +9,7 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 #include <vector>
 
 // A player on a simulated clock: plays at its own rate (1 is exact, 0 a
@@ -142,3 +144,17 @@ private:
     const qint64 *m_now;
     bool m_opening = false;
 };
+
+// Moves the simulated clock `ms` on in 10 ms steps, the channels with it,
+// and ticks `sync` every 200 ms as the window's timer does.
+inline void runSimulation(qint64 &now, const std::vector<std::unique_ptr<SimulatedChannel>> &channels,
+                          KoChannelSync *sync, int ms)
+{
+    for (int step = 0; step < ms / 10; ++step) {
+        now += 10;
+        for (const auto &c : channels)
+            c->advance();
+        if (now % 200 == 0)
+            sync->tick();
+    }
+}

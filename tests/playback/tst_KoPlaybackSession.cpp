@@ -57,16 +57,7 @@ struct Rig
             names << (c->isOpen() ? QFileInfo(c->opened.last()).fileName() : QStringLiteral("-"));
         return names;
     }
-    void run(int ms)
-    {
-        for (int step = 0; step < ms / 10; ++step) {
-            now += 10;
-            for (auto &c : channels)
-                c->advance();
-            if (now % 200 == 0)
-                session->sync()->tick();
-        }
-    }
+    void run(int ms) { runSimulation(now, channels, session->sync(), ms); }
 };
 
 const QStringList kList = {"2019_0523_143005_001A.MP4", "2019_0523_143006_002B.MP4",
