@@ -205,13 +205,11 @@ void KoChannelSync::seekChannels(double seconds, bool includeClock, bool skipLan
         KoSyncChannel *channel = m_channels[i];
         if (!channel->isActive())
             continue;
+        applySpeed(i, 1.0);
         // Already on that frame (files opened at the same second, say): a
         // seek would only cost its round trip.
-        if (skipLanded && qAbs(channel->position() - seconds) < channel->frameDuration() / 2) {
-            applySpeed(i, 1.0);
+        if (skipLanded && qAbs(channel->position() - seconds) < channel->frameDuration() / 2)
             continue;
-        }
-        applySpeed(i, 1.0);
         m_followers[i].seekPending = false;
         m_waiting.insert(i);
         channel->seekExact(seconds);
